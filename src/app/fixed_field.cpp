@@ -1,0 +1,49 @@
+#include "app/fixed_field.h"
+
+#include "app/sjis.h"
+
+int ParseFixedField(const char* field, int length) {
+  // Accumulate in 64 bits and wrap like the 32-bit original would not:
+  // clamp instead, so a field of many letters cannot overflow.
+  long long value = 0;
+  bool negative = false;
+  for (int i = 0; i < length; ++i) {
+    char c = field[i];
+    value *= 10;
+    if (c >= '1' && c <= '9') {
+      value += c - '0';
+    } else if (c >= 'A' && c <= 'Z') {
+      value += c - 55;
+    } else if (c == '-') {
+      negative = true;
+    }
+    if (value > 2147483647LL) value = 2147483647LL;
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+int ParseFixedFieldInRange(const char* field, int length, int maximum) {
+  int value = ParseFixedField(field, length);
+  return (value < 0 || value > maximum) ? 0 : value;
+}
+
+std::string SqueezeBlanks(const char* field, int length) {
+  if (length > 255) length = 255;
+  std::string out;
+  bool pendingBlank = false;
+  int i = 0;
+  while (i < length && field[i] != '\0') {
+    unsigned char c = static_cast<unsigned char>(field[i]);
+    bool twoBytes = IsSjisLeadByte(c) && i + 1 < length && field[i + 1] != '\0';
+    bool blank = c == ' ' || (twoBytes && c == 0x81 && static_cast<unsigned char>(field[i + 1]) == 0x40);
+    if (blank) {
+      pendingBlank = !out.empty();
+    } else {
+      if (pendingBlank) out += ' ';
+      pendingBlank = false;
+      out.append(field + i, twoBytes ? 2 : 1);
+    }
+    i += twoBytes ? 2 : 1;
+  }
+  return out;
+}

@@ -1,0 +1,24 @@
+// Reading a whole file of fixed-length records.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+enum class TRecordFileResult {
+  kOk,       // `data` holds the whole file, a whole number of records
+  kMissing,  // the file does not exist
+  kProblem,  // it cannot be opened or its length is not a whole multiple
+};
+
+// Reads the file of records of `recordLength` bytes into `data`. A file
+// that cannot be opened (size 0) or whose length is not a whole multiple of
+// the record length (size = the length) is reported through the file
+// problem report; a missing file is reported only when `reportMissing`.
+// `data` is empty unless the result is kOk.
+TRecordFileResult ReadRecordFile(const std::string& path, std::size_t recordLength, std::string& data,
+                                 bool reportMissing = true);
+
+// The number of records of `recordLength` bytes in `data`.
+inline std::size_t RecordCount(const std::string& data, std::size_t recordLength) {
+  return recordLength == 0 ? 0 : data.size() / recordLength;
+}

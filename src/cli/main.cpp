@@ -1,0 +1,106 @@
+// mizunara-cli: the command-line front end.
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "app/front_end.h"
+#include "app/terminal_front_end.h"
+#include "cli/command.h"
+
+namespace {
+
+void PrintHelp() {
+  std::printf(
+      "usage: mizunara-cli [--yes] COMMAND [ARGS...]\n"
+      "\n"
+      "The command line of ミズナラ for JRA-VAN Data Lab.: it works on the same\n"
+      "program folder, settings file (Umayado.ini) and database as the desktop\n"
+      "program. The program folder is the executable's folder, or MIZUNARA_HOME.\n"
+      "\n"
+      "commands:\n");
+  for (const TCommand& command : Commands()) std::printf("  %-12s %s\n", command.name, command.summary);
+  std::printf(
+      "\n"
+      "options:\n"
+      "  --yes        answer yes to every confirmation (otherwise each takes its default)\n"
+      "  -h, --help   this text; COMMAND --help tells about one command\n");
+}
+
+}  // namespace
+
+const std::vector<TCommand>& Commands() {
+  static const std::vector<TCommand> commands = {
+      {"version", "print the program's version", "usage: mizunara-cli version\n", RunVersion},
+      {"settings", "show, read or write the settings file",
+       "usage: mizunara-cli settings [SECTION [KEY [VALUE]]]\n"
+       "\n"
+       "  settings                    print the whole settings file\n"
+       "  settings SECTION            print the keys of one section\n"
+       "  settings SECTION KEY        print the value (or its default) alone on the last line\n"
+       "  settings SECTION KEY VALUE  write the value at once\n"
+       "  settings --keys             list every known section and key with its default\n"
+       "\n"
+       "Section and key names compare without case. Texts are UTF-8 on the terminal\n"
+       "and Shift-JIS in the file.\n",
+       RunSettings},
+  };
+  return commands;
+}
+
+bool WantsHelp(const std::vector<std::string>& args) {
+  for (const std::string& a : args) {
+    if (a == "-h" || a == "--help") return true;
+  }
+  return false;
+}
+
+void PrintUsage(const TCommand& command) { std::fputs(command.usage, stdout); }
+
+int UsageError(const std::string& text) {
+  std::fprintf(stderr, "mizunara-cli: %s\n", text.c_str());
+  return 2;
+}
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  bool assumeYes = false;
+  while (!args.empty() && args.front().starts_with("-")) {
+    const std::string option = args.front();
+    if (option == "-h" || option == "--help") {
+      PrintHelp();
+      return 0;
+    }
+    if (option == "--yes") {
+      assumeYes = true;
+    } else {
+      return UsageError("unknown option " + option + " (try --help)");
+    }
+    args.erase(args.begin());
+  }
+  if (args.empty()) {
+    PrintHelp();
+    return 2;
+  }
+  TTerminalFrontEnd terminal(assumeYes);
+  SetFrontEnd(&terminal);
+  const std::string name = args.front();
+  args.erase(args.begin());
+  for (const TCommand& command : Commands()) {
+    if (name != command.name) continue;
+    if (WantsHelp(args)) {
+      PrintUsage(command);
+      return 0;
+    }
+    try {
+      int status = command.run(args);
+      std::fflush(stdout);
+      return status;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "mizunara-cli %s: %s\n", name.c_str(), e.what());
+      return 1;
+    }
+  }
+  return UsageError("unknown command " + name + " (try --help)");
+}

@@ -1,0 +1,97 @@
+// The command line, run as a user runs it, on a temporary program folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/sjis.h"
+#include "support/temp_home.h"
+
+namespace {
+
+struct TRun {
+  int status;
+  std::string out;  // stdout and stderr together
+};
+
+TRun RunCli(const std::string& args) {
+  const char* cli = std::getenv("MIZUNARA_CLI");
+  std::string command = std::string(cli != nullptr ? cli : "mizunara-cli") + " " + args + " 2>&1";
+  TRun run{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+std::string LastLine(const std::string& out) {
+  std::string text = out;
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  std::size_t nl = text.rfind('\n');
+  return nl == std::string::npos ? text : text.substr(nl + 1);
+}
+
+}  // namespace
+
+TEST(Cli, VersionPrintsTheTitleAndVersion) {
+  TTempHome home;
+  TRun run = RunCli("version");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "ミズナラ for JRA-VAN Data Lab. Version 1.3.2\n");
+}
+
+TEST(Cli, HelpAndUsageErrors) {
+  TTempHome home;
+  struct {
+    const char* args;
+    int status;
+    const char* contains;
+  } cases[] = {
+      {"--help", 0, "commands:"},       {"", 2, "usage:"},
+      {"version --help", 0, "usage:"}, {"settings --help", 0, "SECTION KEY VALUE"},
+      {"nonsense", 2, "unknown command"}, {"--bogus version", 2, "unknown option"},
+      {"version extra", 2, "no arguments"}, {"settings a b c d", 2, "at most"},
+      {"settings Window Top abc", 2, "integer"}, {"settings 'A]' k", 2, "section"},
+      {"settings A 'k=v'", 2, "key"},
+  };
+  for (const auto& c : cases) {
+    TRun run = RunCli(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_NE(run.out.find(c.contains), std::string::npos) << c.args << "\n" << run.out;
+  }
+}
+
+TEST(Cli, SettingsWritesShiftJisAndReadsBackUtf8) {
+  TTempHome home;
+  TRun write = RunCli("settings OutPut YOSO_PATH '/予想/'");
+  EXPECT_EQ(write.status, 0) << write.out;
+  EXPECT_NE(write.out.find("changed"), std::string::npos);
+  EXPECT_EQ(home.ReadFile("Umayado.ini"), "[OutPut]\r\nYOSO_PATH=" + Utf8ToSjis("/予想/") + "\r\n");
+
+  TRun read = RunCli("settings output yoso_path");
+  EXPECT_EQ(read.status, 0);
+  EXPECT_EQ(LastLine(read.out), "/予想/");
+  // Known keys read with their defaults; unknown keys as empty text.
+  EXPECT_EQ(LastLine(RunCli("settings DEBUG COUNT").out), "6");
+  EXPECT_EQ(LastLine(RunCli("settings JVLINK FirstFileTimeStamp").out), "00000000000000");
+  EXPECT_EQ(RunCli("settings Nowhere nokey").out, "\n");
+
+  EXPECT_NE(RunCli("settings").out.find("YOSO_PATH=/予想/"), std::string::npos);
+  EXPECT_EQ(RunCli("settings OutPut").status, 0);
+  EXPECT_EQ(RunCli("settings Missing").status, 1);
+  EXPECT_NE(RunCli("settings --keys").out.find("TF_EXT_TYPE"), std::string::npos);
+}
+
+TEST(Cli, SettingsSaysWhenTheFileCannotBeWritten) {
+  TTempHome home;
+  setenv("MIZUNARA_HOME", (home.path() + "no/such/folder").c_str(), 1);
+  TRun run = RunCli("settings Window Top 5");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("cannot write"), std::string::npos) << run.out;
+}
