@@ -27,3 +27,4 @@ int UsageError(const std::string& text);
 
 int RunVersion(const std::vector<std::string>& args);
 int RunSettings(const std::vector<std::string>& args);
+int RunSample(const std::vector<std::string>& args);

@@ -45,6 +45,19 @@ const std::vector<TCommand>& Commands() {
        "Section and key names compare without case. Texts are UTF-8 on the terminal\n"
        "and Shift-JIS in the file.\n",
        RunSettings},
+      {"sample", "write the sample racing world as a JV-Link feed",
+       "usage: mizunara-cli sample --out FEED --from YEAR --to YEAR [--seed N] [--scale X]\n"
+       "\n"
+       "Writes a synthetic but realistic JRA of the years FROM to TO as a feed folder\n"
+       "of the local JV-Link: FEED/<spec>/<timestamp>.jvd files of JV-Data records\n"
+       "(setup files, then weekly updates), the real-time files of the last racing\n"
+       "weekend (FEED/0B11, 0B12, 0B14, 0B30), a KOL archive (FEED/KOL) and a\n"
+       "FKEIBADO log (FEED/FKEIBADO). The last weekend is seen as on the Friday\n"
+       "before it: race cards without results.\n"
+       "\n"
+       "  --seed N    the same seed gives the same bytes (default 1)\n"
+       "  --scale X   size of the world: 1 is about 3,400 JRA races a year (default 1)\n",
+       RunSample},
   };
   return commands;
 }

@@ -1,0 +1,38 @@
+// The betting market of a race: the public's view of the runners, the
+// votes of all eight bet types, their odds and, once the race is run, the
+// payouts. Odds are made from the votes with the very arithmetic the
+// program uses to turn vote counts into odds, so odds, votes and payouts
+// agree.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sample/sample_random.h"
+#include "sample/sample_world.h"
+
+namespace sample {
+
+// Odds × 10 of a combination with `votes` out of a pool of `pool` votes
+// (total less refunded) for the single-result bet types (0, 2, 3, 5, 6, 7),
+// by the year rule; at least 10 (odds 1.0), 0 when there are no votes.
+int OddsFromVotes(int betType, std::int64_t votes, std::int64_t pool, int year);
+
+// Odds × 10 of a place bet on a horse with `votes` of a place pool `pool`
+// when the other placed horses have `others` votes (one or two entries).
+int PlaceOdds(std::int64_t votes, std::int64_t pool, const std::vector<std::int64_t>& others, int year);
+
+// Odds × 10 of a quinella-place pair with `votes` when the other two pairs
+// of the three placed horses have `va` and `vb` votes.
+int WideOdds(std::int64_t votes, std::int64_t pool, std::int64_t va, std::int64_t vb);
+
+// Builds the pools and odds of every bet type from the public's win
+// probabilities of the runners (by index into race.runners; 0 for a runner
+// that does not start). `poolSize` is the number of win votes.
+void BuildMarket(TRace& race, const std::vector<double>& publicWin, double poolSize, TRandom& random);
+
+// Sets the payouts of a run race from its market and its result; the
+// runners' final odds and popularity are set by BuildMarket.
+void SettleMarket(TRace& race);
+
+}  // namespace sample
