@@ -10,6 +10,7 @@
 #include "sample/person_summary.h"
 #include "sample/sample_calendar.h"
 #include "sample/sample_dates.h"
+#include "sample/sample_market.h"
 #include "sample/sample_master_records.h"
 #include "sample/sample_news_records.h"
 #include "sample/sample_odds_records.h"
@@ -79,6 +80,13 @@ class TFeed {
     stats_.bytes += static_cast<std::int64_t>(data.size());
   }
 
+  // A copy of the race with its whole market.
+  static TRace Restored(const TRace& race) {
+    TRace full = race;
+    RestoreMarket(full);
+    return full;
+  }
+
   void Append(std::vector<std::string>& to, std::vector<std::string>&& from) {
     for (std::string& r : from) to.push_back(std::move(r));
   }
@@ -93,7 +101,8 @@ class TFeed {
       for (const TRunner& runner : race->runners) se.push_back(SeRecord(world_, *race, runner, kind, created));
       if (!Jra(*race)) continue;
       hr.push_back(HrRecord(*race, '2', created));
-      for (int k = 1; k <= 6; ++k) odds[k - 1].push_back(OddsRecord(k, *race, '4', 0, created));
+      TRace full = Restored(*race);
+      for (int k = 1; k <= 6; ++k) odds[k - 1].push_back(OddsRecord(k, full, '4', 0, created));
     }
     std::vector<std::string> all;
     Append(all, std::move(ra));
@@ -109,8 +118,9 @@ class TFeed {
     std::vector<std::string> h1, h6;
     for (const TRace* race : races) {
       if (!Jra(*race)) continue;
-      h1.push_back(H1Record(*race, '4', date));
-      h6.push_back(H6Record(*race, '4', date));
+      TRace full = Restored(*race);
+      h1.push_back(H1Record(full, '4', date));
+      h6.push_back(H6Record(full, '4', date));
     }
     File("RACE", Timestamp(date, hhmmss), h1);
     File("RACE", Timestamp(date, hhmmss + 1), h6);
@@ -222,8 +232,12 @@ class TFeed {
 
   void WriteLastWeekend(int present) {
     std::vector<const TRace*> cards, registrations;
+    std::vector<TRace> full;  // the race cards with their whole markets
     for (const TRace& race : world_.races) {
-      if (!race.runners.empty() && !race.settled && race.dataKind >= 2) cards.push_back(&race);
+      if (!race.runners.empty() && !race.settled && race.dataKind >= 2) full.push_back(Restored(race));
+    }
+    for (const TRace& race : full) cards.push_back(&race);
+    for (const TRace& race : world_.races) {
       if (race.dataKind == kRegistrationOnly && !race.runners.empty()) registrations.push_back(&race);
     }
     // Special registrations of the next weekend.

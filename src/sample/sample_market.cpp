@@ -209,6 +209,22 @@ void BuildMarket(TRace& race, const std::vector<double>& publicWin, double poolS
   }
 }
 
+void CompactMarket(TRace& race) {
+  for (auto& pool : race.market.pools) pool = TPool();
+  for (auto& odds : race.market.odds) odds.clear();
+  for (auto& odds : race.market.oddsHigh) odds.clear();
+}
+
+void RestoreMarket(TRace& race) {
+  if (race.publicWin.empty()) return;
+  auto payouts = race.market.payouts;
+  auto intermediate = race.market.intermediateWin;
+  TRandom random(race.marketSeed);
+  BuildMarket(race, race.publicWin, race.poolSize, random);
+  race.market.payouts = std::move(payouts);
+  race.market.intermediateWin = std::move(intermediate);
+}
+
 void SettleMarket(TRace& race) {
   TMarket& m = race.market;
   for (auto& list : m.payouts) list.clear();

@@ -31,6 +31,11 @@ int WideOdds(std::int64_t votes, std::int64_t pool, std::int64_t va, std::int64_
 // that does not start). `poolSize` is the number of win votes.
 void BuildMarket(TRace& race, const std::vector<double>& publicWin, double poolSize, TRandom& random);
 
+// Drops the pools and odds maps of a race's market (see TRace), and brings
+// them back exactly as they were.
+void CompactMarket(TRace& race);
+void RestoreMarket(TRace& race);
+
 // Sets the payouts of a run race from its market and its result; the
 // runners' final odds and popularity are set by BuildMarket.
 void SettleMarket(TRace& race);

@@ -97,6 +97,7 @@ class TSimulator {
         Market(race, r);
         News(race, r);
       }
+      CompactMarket(race);
     }
   }
 
@@ -390,7 +391,7 @@ class TSimulator {
       const THorse& h = world_.horses[static_cast<std::size_t>(runner.horse)];
       double style = h.style == 1 ? -0.4 : h.style == 2 ? -0.12 : h.style == 3 ? 0.12 : 0.35;
       double paceEffect = h.style <= 2 ? -0.22 * pace : 0.14 * pace;
-      runner.performance = Expected(race, runner) + paceEffect + r.Normal(0, 0.6 * h.consistency);
+      runner.performance = Expected(race, runner) + paceEffect + r.Normal(0, 0.8 * h.consistency);
       if (race.distance <= 1400 && runner.frame <= 2) runner.performance += 0.05;
       early[i] = style + r.Normal(0, 0.15) - 0.03 * runner.performance;
     }
@@ -399,11 +400,15 @@ class TSimulator {
     static const double kTurfGoing[5] = {1, 1, 1.006, 1.014, 1.024};
     static const double kDirtGoing[5] = {1, 1, 0.996, 0.991, 0.987};
     double going = race.surface == 2 ? kDirtGoing[race.dirtGoing] : kTurfGoing[race.turfGoing];
+    // Each racecourse runs a little faster or slower from day to day, beyond
+    // what the going says: what a track-condition index has to find.
+    TRandom day = weatherRandom_.Fork(static_cast<std::uint64_t>(race.date) * 1000 + static_cast<std::uint64_t>(race.venue) + 7);
+    going *= 1.0 + 0.004 * day.Normal() + (race.surface == 2 ? 0.002 : 0.003) * day.Normal();
     std::vector<std::size_t> finishers;
     for (std::size_t i = 0; i < race.runners.size(); ++i) {
       TRunner& runner = race.runners[i];
       if (runner.abnormality != 0) continue;
-      runner.exactTime = standard * going * (1.0 - 0.0062 * (runner.performance - 1.0)) + 0.02 * r.Normal();
+      runner.exactTime = standard * going * (1.0 - 0.0042 * (runner.performance - 1.0)) + 0.02 * r.Normal();
       finishers.push_back(i);
     }
     std::sort(finishers.begin(), finishers.end(), [&](std::size_t a, std::size_t b) {
@@ -527,7 +532,7 @@ class TSimulator {
     for (std::size_t i = 0; i < race.runners.size(); ++i) {
       const TRunner& runner = race.runners[i];
       const TPerson* jockey = world_.Jockey(runner.jockeyCode);
-      estimate[i] = Expected(race, runner) + r.Normal(0, 0.45) + (jockey != nullptr ? 0.25 * jockey->skill : 0);
+      estimate[i] = Expected(race, runner) + r.Normal(0, 0.65) + (jockey != nullptr ? 0.3 * jockey->skill : 0);
       best = std::max(best, estimate[i]);
     }
     std::vector<double> win(race.runners.size(), 0.0);
@@ -541,7 +546,11 @@ class TSimulator {
     if (race.grade == 'A') size *= 8;
     if (race.grade == 'B' || race.grade == 'C') size *= 2.5;
     size *= std::exp(0.2 * r.Normal());
-    BuildMarket(race, win, size, r);
+    race.publicWin = win;
+    race.poolSize = size;
+    race.marketSeed = r.Next();
+    TRandom votes(race.marketSeed);
+    BuildMarket(race, win, size, votes);
     if (!race.settled) {
       // Two earlier looks at the win market on the Friday.
       int friday = world_.presentDate;

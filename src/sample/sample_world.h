@@ -266,7 +266,15 @@ struct TRace {
   bool debut = false;       // 新馬
 
   std::vector<TRunner> runners;  // in horse-number order
+  // The market: the pools and odds maps are large, so the world keeps only
+  // what rebuilds them (the public's win chances by runner, the win pool
+  // and the seed of the votes' noise) and RestoreMarket brings them back
+  // when the records are written. Payouts, sale flags and the intermediate
+  // win odds stay.
   TMarket market;
+  std::vector<double> publicWin;
+  double poolSize = 0;
+  std::uint64_t marketSeed = 0;
   bool settled = true;      // has results (false: a race card of the last weekend)
   TRaceNews news;           // last weekend only
   int created = 0;          // creation date of its records (YYYYMMDD)
