@@ -139,11 +139,15 @@ class TProgrammer {
  public:
   explicit TProgrammer(TRandom random) : random_(random) {}
 
-  TRace JraRace(const TDayPlan& day, int raceNo) {
+  // `raceNo` is the race's number; a day of fewer than twelve races keeps
+  // the later slots of the programme (its main races).
+  TRace JraRace(const TDayPlan& day, int number) {
+    static const int kEightSlots[8] = {3, 5, 6, 7, 9, 10, 11, 12};
+    int raceNo = day.races >= 12 ? number : kEightSlots[std::clamp(number, 1, 8) - 1];
     const TVenue& venue = *FindVenue(day.venue);
     int month = (day.date / 100) % 100;
     int year = day.date / 10000;
-    TRace race = Base(day, raceNo, venue.keyCode);
+    TRace race = Base(day, number, venue.keyCode);
     double turfShare = 0.5;
     int ageCode = month <= 5 ? 14 : 13;
     int maxDistance = 3600;
@@ -384,6 +388,7 @@ void BuildCalendar(TWorld& world, TRandom random) {
         day.weekday = WeekdayCode(date, holiday);
         day.venueRank = rank;
         day.dataKind = dataKind;
+        day.races = scale < 0.15 ? 8 : 12;
         plans.push_back(day);
       }
     }

@@ -77,7 +77,34 @@ class TSimulator {
     }
   }
 
+  // Horses that were racing before the world's first year: their class
+  // comes from their ability and age, the weakest old ones have retired,
+  // and they come back over the first weeks.
+  void SeedCareers() {
+    int start = world_.options.fromYear * 10000 + 101;
+    TRandom r = random_.Fork("careers");
+    for (THorse& h : world_.horses) {
+      if (h.kind == 3 || h.registeredOn == 0 || h.registeredOn >= start) continue;
+      int age = AgeAt(h, start);
+      if (age < 3) continue;
+      double a = h.AbilityAt(start) + r.Normal(0, 0.3);
+      int cls = a > 1.0 ? 4 : a > 0.45 ? 3 : a > -0.1 ? 2 : a > -0.7 ? 1 : 0;
+      if (age == 3) cls = a > 0.6 ? 1 : 0;
+      if (age == 3 && cls == 0 && r.Chance(0.45)) {  // not raced yet
+        h.nextReadyDate = AddDays(start, r.Int(0, 70));
+        continue;
+      }
+      h.classLevel = cls;
+      h.wins = cls;
+      h.runs = cls + r.Int(age == 3 ? 1 : 3, age == 3 ? 4 : 6 * (age - 3) + 4);
+      if (h.kind == 0 && h.jump > 0 && age >= 5 && r.Chance(0.5)) h.jumpClass = 1;
+      if ((age >= 5 && cls <= 1 && r.Chance(0.7)) || (age >= 8 && r.Chance(0.6))) h.retiredOn = start - 1;
+      h.nextReadyDate = AddDays(start, r.Int(0, 70));
+    }
+  }
+
   void Run() {
+    SeedCareers();
     for (TRace& race : world_.races) {
       if (race.dataKind == kScheduleOnly) continue;
       TRandom r = random_.Fork(race.key);

@@ -59,6 +59,9 @@ TEST(Cli, HelpAndUsageErrors) {
       {"version extra", 2, "no arguments"}, {"settings a b c d", 2, "at most"},
       {"settings Window Top abc", 2, "integer"}, {"settings 'A]' k", 2, "section"},
       {"settings A 'k=v'", 2, "key"},
+      {"sample --help", 0, "--scale"}, {"sample --from 2024 --to 2024", 2, "--out"},
+      {"sample --out x --from 1980 --to 2024", 2, "1990"}, {"sample --out x --from 2024 --to 2023", 2, "after"},
+      {"sample --out x --from 2024 --to 2024 --scale 0", 2, "--scale"},
   };
   for (const auto& c : cases) {
     TRun run = RunCli(c.args);
