@@ -559,14 +559,15 @@ class TSimulator {
     for (std::size_t i = 0; i < race.runners.size(); ++i) {
       const TRunner& runner = race.runners[i];
       const TPerson* jockey = world_.Jockey(runner.jockeyCode);
-      estimate[i] = Expected(race, runner) + r.Normal(0, 0.65) + (jockey != nullptr ? 0.3 * jockey->skill : 0);
+      estimate[i] = Expected(race, runner) + r.Normal(0, 0.52) + (jockey != nullptr ? 0.3 * jockey->skill : 0);
       best = std::max(best, estimate[i]);
     }
     std::vector<double> win(race.runners.size(), 0.0);
     for (std::size_t i = 0; i < race.runners.size(); ++i) {
       int a = race.runners[i].abnormality;
       if (a == 1 || a == 2 || a == 3) continue;  // scratched before the off: refunded
-      win[i] = std::exp(1.7 * (estimate[i] - best));
+      // Longshots draw more money than their chances: the public's bias.
+      win[i] = std::exp(1.55 * (estimate[i] - best)) + 0.005;
     }
     double classSize[5] = {1.0, 1.3, 1.6, 2.0, 3.0};
     double size = 150000.0 * classSize[std::clamp(race.classLevel, 0, 4)];
