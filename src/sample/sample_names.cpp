@@ -374,30 +374,6 @@ constexpr TNamePart kFemaleNames[] = {
     {"香織", "カオリ"}, {"彩花", "アヤカ"}, {"美穂", "ミホ"}, {"紗希", "サキ"},
 };
 
-// Famous real jockeys and trainers (family and given name run together):
-// never produced, even by chance.
-constexpr const char* kRealPeople[] = {
-    "武豊", "福永祐一", "川田将雅", "横山典弘", "横山武史", "横山和生", "戸崎圭太", "岩田康誠",
-    "岩田望来", "松山弘平", "池添謙一", "田辺裕信", "三浦皇成", "北村友一", "北村宏司", "坂井瑠星",
-    "鮫島克駿", "西村淳也", "菅原明良", "団野大成", "藤岡佑介", "浜中俊", "幸英明", "吉田隼人",
-    "吉田豊", "丹内祐次", "津村明秀", "石橋脩", "内田博幸", "柴田善臣", "蛯名正義", "岡部幸雄",
-    "安藤勝己", "田中勝春", "四位洋文", "藤田伸二", "後藤浩輝", "小牧太", "和田竜二", "秋山真一郎",
-    "古川吉洋", "勝浦正樹", "大野拓弥", "松岡正海", "今村聖奈", "永島まなみ", "藤田菜七子",
-    "角田大河", "角田大和", "鮫島良太", "国分優作", "国分恭介", "菱田裕二", "高倉稜", "荻野極",
-    "斎藤新", "富田暁", "杉原誠人", "木幡巧也", "木幡初也", "木幡育也", "石川裕紀人", "野中悠太郎",
-    "原優介", "泉谷楓真", "亀田温心", "松若風馬", "酒井学", "武藤雅", "長岡禎仁", "柴田大知",
-    "黛弘人", "菊沢一樹", "江田照男", "嶋田純次", "丸田恭介", "丸山元気", "伊藤工真", "的場勇人",
-    "的場文男", "森泰斗", "御神本訓史", "矢野貴之", "吉原寛人", "岡部誠", "赤岡修次", "笹川翼",
-    "矢作芳人", "国枝栄", "藤原英昭", "友道康夫", "堀宣行", "木村哲也", "中内田充正", "杉山晴紀",
-    "池江泰寿", "池江泰郎", "音無秀孝", "須貝尚介", "手塚貴久", "角居勝彦", "松永幹夫", "安田隆行",
-    "藤沢和雄", "高野友和", "斉藤崇史", "清水久詞", "田中博康", "鹿戸雄一", "萩原清", "宮田敬介",
-    "奥村武", "武井亮", "尾関知人", "小島茂之", "伊藤圭三", "大竹正博", "高柳瑞樹", "西村真幸",
-    "西園正都", "吉岡辰弥", "上村洋行", "石坂公一", "庄野靖志", "宮本博", "牧浦充徳", "鈴木孝志",
-    "森秀行", "橋口慎介", "大久保龍志", "中竹和也", "高橋義忠", "松下武士", "斉藤誠", "加藤征弘",
-    "戸田博文", "和田正一郎", "黒岩陽一", "菊沢隆徳", "田村康仁", "相沢郁", "小西一男", "水野貴広",
-    "林徹", "嘉藤貴行", "稲垣幸雄", "武幸四郎", "安田翔伍", "福永祐一", "藤岡健一", "浅見秀一",
-    "田中剛", "佐藤哲三", "柴山雄一", "中舘英二", "本田優", "河内洋", "南井克巳", "松永昌博",
-};
 
 // Overseas people: invented names. Real foreign riders who ride in Japan
 // (Moore, Murphy, Demuro, Moreira, Lemaire ...) are not in the lists.
@@ -490,10 +466,6 @@ const std::unordered_set<std::string>& FamousHorses() {
   return names;
 }
 
-const std::unordered_set<std::string>& RealPeople() {
-  static const std::unordered_set<std::string> names(std::begin(kRealPeople), std::end(kRealPeople));
-  return names;
-}
 
 std::string FullWidthInitial(char letter) {
   std::string out;
@@ -772,7 +744,6 @@ TPersonParts TNameBook::JapanesePerson(TRandom& random, bool female) {
     const TNamePart& family = PickOf(random, kFamilyNames);
     const TNamePart& given = female ? PickOf(random, kFemaleNames) : PickOf(random, kMaleNames);
     std::string full = std::string(family.kanji) + given.kanji;
-    if (RealPeople().count(full)) continue;
     if (!personNames_.insert(full).second && attempt < 1000) continue;
     TPersonParts parts;
     parts.family = family.kanji;
@@ -849,7 +820,7 @@ std::vector<TPersonForms> TNameBook::PersonForms(std::vector<TPersonParts>& grou
           for (int attempt = 0; attempt < 1000; ++attempt) {
             const TNamePart& given = p.female ? PickOf(random, kFemaleNames) : PickOf(random, kMaleNames);
             std::string full = p.family + given.kanji;
-            if (RealPeople().count(full) || !personNames_.insert(full).second) continue;
+            if (!personNames_.insert(full).second) continue;
             p.given = given.kanji;
             p.givenKana = given.kana;
             break;

@@ -108,8 +108,7 @@ class TNameBook {
 
   // People -----------------------------------------------------------------
 
-  // A Japanese person: common family and given names at random, never one
-  // of the famous real jockeys and trainers the book knows, and never a
+  // A Japanese person: common family and given names at random, never a
   // full name handed out before.
   TPersonParts JapanesePerson(TRandom& random, bool female);
   // An overseas jockey or trainer with an invented name.
