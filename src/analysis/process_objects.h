@@ -1,0 +1,10 @@
+// The process-wide objects, created in one order by both front ends at
+// start and destroyed at the end; tests create them around each case.
+#pragma once
+
+// Creates the process-wide objects in their order (those that exist so far:
+// _JockeyList, _TrainerList). Each reads its own files when first used.
+void CreateProcessObjects();
+
+// Destroys them (the person lists first: jockeys, then trainers).
+void DestroyProcessObjects();
