@@ -28,3 +28,5 @@ int UsageError(const std::string& text);
 int RunVersion(const std::vector<std::string>& args);
 int RunSettings(const std::vector<std::string>& args);
 int RunSample(const std::vector<std::string>& args);
+int RunRaces(const std::vector<std::string>& args);
+int RunRace(const std::vector<std::string>& args);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/process_objects.h"
 #include "app/front_end.h"
 #include "app/terminal_front_end.h"
 #include "cli/command.h"
@@ -58,6 +59,23 @@ const std::vector<TCommand>& Commands() {
        "  --seed N    the same seed gives the same bytes (default 1)\n"
        "  --scale X   size of the world: 1 is about 3,400 JRA races a year (default 1)\n",
        RunSample},
+      {"races", "list the race-list keys of a kind, or the races of one key",
+       "usage: mizunara-cli races --kind K [--region R] [--key N]\n"
+       "\n"
+       "Without --key, prints the keys of kind K, numbered; with --key N, the races\n"
+       "of the N-th key in the columns of the race list.\n"
+       "\n"
+       "  --kind K     two digits: the source (1 special registrations, 2 and 3 race\n"
+       "               indexes, 4 schedule) and the level (1 race, 2 day, 3 meeting,\n"
+       "               4 racecourse, 5 date, 6 month); the menus use 25, 15, 23, 26,\n"
+       "               24 and 45\n"
+       "  --region R   1 JRA races (default), 2 local and overseas races\n",
+       RunRaces},
+      {"race", "show one race: conditions, runners with their results, payouts",
+       "usage: mizunara-cli race KEY16\n"
+       "\n"
+       "KEY16 is the race key YYYYMMDDJJKKNNRR (e.g. 2025122106050811).\n",
+       RunRace},
   };
   return commands;
 }
@@ -106,14 +124,16 @@ int main(int argc, char** argv) {
       PrintUsage(command);
       return 0;
     }
+    CreateProcessObjects();
+    int status = 1;
     try {
-      int status = command.run(args);
+      status = command.run(args);
       std::fflush(stdout);
-      return status;
     } catch (const std::exception& e) {
       std::fprintf(stderr, "mizunara-cli %s: %s\n", name.c_str(), e.what());
-      return 1;
     }
+    DestroyProcessObjects();
+    return status;
   }
   return UsageError("unknown command " + name + " (try --help)");
 }

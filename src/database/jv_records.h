@@ -285,7 +285,7 @@ inline constexpr TField kArrival{332, 2};     // order past the post
 inline constexpr TField kPosition{334, 2};    // confirmed finishing position
 inline constexpr TField kTime{338, 4};        // race time m:ss.s as 4 digits MSST ("1345" 1:34.5)
 // Margin codes, 3 characters each: to the horse in front, then two earlier
-// columns. First character "A" nose, "D" dead heat, "H" head, "K" neck, "T"
+// columns. First character "A" head (頭), "D" dead heat, "H" nose (ハナ), "K" neck, "T"
 // distance, "Z" ten lengths and more, or the whole lengths as a digit; last
 // two "12" half, "14" quarter, "34" three quarters ("112" 1 1/2 lengths).
 inline constexpr int kMarginStart = 342;

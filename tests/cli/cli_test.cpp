@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/sjis.h"
+#include "sample/sample_race_records.h"
 #include "support/temp_home.h"
 
 namespace {
@@ -97,4 +98,60 @@ TEST(Cli, SettingsSaysWhenTheFileCannotBeWritten) {
   TRun run = RunCli("settings Window Top 5");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.out.find("cannot write"), std::string::npos) << run.out;
+}
+
+TEST(Cli, RacesAndRaceShowTheDatabaseInJapanese) {
+  TTempHome home;
+  // One race at Tokyo with two runners, written as the database stores it.
+  sample::TWorld world;
+  for (const char* name : {"サクラミズナラ", "アオバスター"}) {
+    sample::THorse h;
+    h.id = 2021100001 + static_cast<int>(world.horses.size());
+    h.name = Utf8ToSjis(name);
+    world.horses.push_back(h);
+  }
+  sample::TRace race;
+  race.date = 20251221;
+  race.venue = 5;
+  race.venueCode = "05";
+  race.meeting = 5;
+  race.meetingDay = 8;
+  race.raceNo = 11;
+  race.key = "2025122105050811";
+  race.mainTitle = Utf8ToSjis("ミズナラ記念");
+  race.shortName10 = race.mainTitle;
+  race.grade = 'A';
+  race.weekday = 2;
+  race.distance = 2400;
+  race.track = 11;
+  race.ageCode = 13;
+  race.conditions = {0, 999, 999, 999, 999};
+  race.registered = 2;
+  for (int i = 0; i < 2; ++i) {
+    sample::TRunner r;
+    r.horse = i;
+    r.horseNo = r.frame = i + 1;
+    r.position = r.arrival = i + 1;
+    r.time = 1445 + i;
+    race.runners.push_back(r);
+  }
+  std::string se;
+  for (const sample::TRunner& r : race.runners) se += sample::SeRecord(world, race, r, '7', 20251222);
+  home.WriteFile("DATA/RA/20250505.DAT", sample::RaRecord(race, '7', 20251222));
+  home.WriteFile("DATA/SE/20250505.DAT", se);
+  home.WriteFile("DATA/RA/2025.IDX", race.key);
+
+  TRun keys = RunCli("races --kind 23");
+  EXPECT_EQ(keys.status, 0);
+  EXPECT_NE(keys.out.find("2025年東京５回"), std::string::npos) << keys.out;
+  TRun list = RunCli("races --kind 23 --key 1");
+  EXPECT_NE(list.out.find("ミズナラ記念（G1）"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("芝2400"), std::string::npos) << list.out;
+  TRun one = RunCli("race 2025122105050811");
+  EXPECT_EQ(one.status, 0);
+  EXPECT_NE(one.out.find("ミズナラ記念"), std::string::npos) << one.out;
+  EXPECT_NE(one.out.find("サクラミズナラ"), std::string::npos) << one.out;
+  EXPECT_EQ(RunCli("race 2025122105050812").status, 1);
+  EXPECT_EQ(RunCli("race 123").status, 2);
+  EXPECT_EQ(RunCli("races --key 1").status, 2);
 }

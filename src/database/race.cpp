@@ -1,0 +1,48 @@
+#include "database/race.h"
+
+#include <algorithm>
+
+void TRace::AddBet(int type, double value, int h1, int h2, int h3) {
+  type = ResolveBetType(type);
+  if (type < 0 || type >= kBetTypeCount) return;
+  TBetData bet;
+  bet.Type = static_cast<std::int8_t>(type);
+  bet.No = {static_cast<std::uint8_t>(h1), static_cast<std::uint8_t>(h2), static_cast<std::uint8_t>(h3)};
+  bet.Payout = Payout(type, bet.Combination());
+  bet.Value = static_cast<float>(value);
+  bets_.push_back(bet);
+  ++betCounts_[static_cast<std::size_t>(type)];
+}
+
+void TRace::ClearBets() {
+  bets_.clear();
+  betCounts_.fill(0);
+}
+
+void TRace::SortBets() {
+  std::stable_sort(bets_.begin(), bets_.end(), [](const TBetData& a, const TBetData& b) {
+    if (a.Type != b.Type) return a.Type < b.Type;
+    return a.Value > b.Value;
+  });
+}
+
+TBetData TRace::Bet(int type, int n) const {
+  type = ResolveBetType(type);
+  if (type < 0 || type >= kBetTypeCount || n < 0) return TBetData();
+  std::size_t position = static_cast<std::size_t>(n);
+  for (int t = 0; t < type; ++t) position += static_cast<std::size_t>(betCounts_[static_cast<std::size_t>(t)]);
+  if (position >= bets_.size() || bets_[position].Type != type) return TBetData();
+  return bets_[position];
+}
+
+int TRace::BetCount(int type) const {
+  type = ResolveBetType(type);
+  if (type < 0 || type >= kBetTypeCount) return 0;
+  return betCounts_[static_cast<std::size_t>(type)];
+}
+
+double TRace::BetValueSum(int type, int n) const {
+  double sum = 0;
+  for (int i = 0; i < n; ++i) sum += Bet(type, i).Value;
+  return sum;
+}

@@ -1,0 +1,63 @@
+// The race card a window or the batch run works on: a race (sharing the
+// race's data block) with the list of bets that the scoring and the odds
+// consider.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "database/result.h"
+
+// One candidate bet of a race.
+struct TBetData {
+  std::int8_t Type = 0;              // bet type 0-7
+  std::array<std::uint8_t, 3> No{};  // horse (枠連: frame) numbers; 0 when not part of it
+  // The payout of this combination when it paid; 0 when the race has
+  // payouts of the type but not this one; -1 when it has none of the type.
+  std::int32_t Payout = -1;
+  float Value = 0;    // the probability, odds or score the bet was added with
+  float Value2 = 0;   // a second value of the scoring
+
+  int Combination() const { return CombinationNumber(No[0], No[1], No[2]); }
+};
+
+static_assert(sizeof(TBetData) == 16);
+
+class TRace : public TResult {
+ public:
+  TRace() = default;
+  // The race card of a race: shares its data block, with empty lists.
+  explicit TRace(const TResult& race) : TResult(race) {}
+
+  // ---- Bets.
+  // Appends a bet of `type` (0-7; 9 the main pair bet) with up to three
+  // numbers (0 for none) and counts it; its payout is looked up in the
+  // race's payouts. A type outside those is ignored.
+  void AddBet(int type, double value, int h1, int h2 = 0, int h3 = 0);
+  // Empties the bet list and its counts.
+  void ClearBets();
+  // Orders the bets by type and, within a type, by value descending (the
+  // order that Bet relies on; the scoring sorts once all are added).
+  void SortBets();
+  // Bet n (0 first) of a type; type 9 is the main pair bet type. An empty
+  // bet (type 0, payout -1) when the type has no bet n.
+  TBetData Bet(int type, int n) const;
+  // The number of bets of a type (9: the main pair bet type); 0 for any
+  // other type.
+  int BetCount(int type) const;
+  // The sum of the values of the first n bets of a type.
+  double BetValueSum(int type, int n) const;
+  const std::vector<TBetData>& Bets() const { return bets_; }
+
+  // ---- Two values that the views keep with the race.
+  int ViewValue(int i) const { return i >= 0 && i < 2 ? viewValues_[static_cast<std::size_t>(i)] : 0; }
+  void SetViewValue(int i, int value) {
+    if (i >= 0 && i < 2) viewValues_[static_cast<std::size_t>(i)] = value;
+  }
+
+ private:
+  std::array<int, 2> viewValues_{};
+  std::vector<TBetData> bets_;
+  std::array<int, kBetTypeCount> betCounts_{};
+};
