@@ -2,6 +2,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <string>
 
 #include "app/number_text.h"
@@ -113,7 +114,9 @@ int RunRace(const std::vector<std::string>& args) {
       Printf("  registered %d, started %d, finished %d", race.Registered(), race.Starters(), race.Finishers()) + "\n");
   Put(SJ(" 着 枠 馬番 馬名                 性齢 斤量   騎手         調教師       馬体重 タイム   着差   通過         上り  単勝  人気") +
       "\n");
-  for (const TResultInfo& r : race.Runners()) {
+  std::vector<TResultInfo> runners = race.Runners();
+  std::stable_sort(runners.begin(), runners.end(), HorseNumberLess);
+  for (const TResultInfo& r : runners) {
     std::string position = r.Position() > 0 ? Printf("%3d", r.Position()) : Printf("%3s", r.AbnormalityText(4).c_str());
     std::string corners;
     for (int c = 0; c < 4; ++c) {
