@@ -1,11 +1,13 @@
 #include "analysis/process_objects.h"
 
 #include "analysis/person_list.h"
+#include "database/race_cache.h"
 
 void CreateProcessObjects() {
   DestroyProcessObjects();
   _JockeyList = new TPersonList(1);
   _TrainerList = new TPersonList(2);
+  _CacheList = new TCacheList();
 }
 
 void DestroyProcessObjects() {
@@ -13,4 +15,6 @@ void DestroyProcessObjects() {
   _JockeyList = nullptr;
   delete _TrainerList;
   _TrainerList = nullptr;
+  delete _CacheList;
+  _CacheList = nullptr;
 }

@@ -30,3 +30,4 @@ int RunSettings(const std::vector<std::string>& args);
 int RunSample(const std::vector<std::string>& args);
 int RunRaces(const std::vector<std::string>& args);
 int RunRace(const std::vector<std::string>& args);
+int RunHorse(const std::vector<std::string>& args);

@@ -76,6 +76,11 @@ const std::vector<TCommand>& Commands() {
        "\n"
        "KEY16 is the race key YYYYMMDDJJKKNNRR (e.g. 2025122106050811).\n",
        RunRace},
+      {"horse", "show one horse: pedigree, people, earnings and every run",
+       "usage: mizunara-cli horse REGNO\n"
+       "\n"
+       "REGNO is the 10-digit registration number (e.g. 2021100001).\n",
+       RunHorse},
   };
   return commands;
 }

@@ -6,6 +6,7 @@
 #include "app/record_file.h"
 #include "database/database_files.h"
 #include "database/jv_records.h"
+#include "database/race_cache.h"
 #include "database/result_info.h"
 
 namespace {
@@ -82,12 +83,18 @@ std::vector<TRace> RacesOfKey(const TKeyInfo& key) {
           TRecordFileResult::kOk) {
         break;
       }
-      // Each meeting file is read once for all the races of the node.
+      // Each meeting file is read once for all the races of the node: by
+      // the race cache (which adds the day's news) when there is one.
       std::map<int, std::vector<TResult>> meetings;
       for (std::size_t at = 0; at + jv::race_index::kLength <= data.size(); at += jv::race_index::kLength) {
         TRaceID id;
         id.SetRaceKey(data.data() + at);
         if (!key.Contains(id)) continue;
+        if (_CacheList != nullptr) {
+          const TResult& r = _CacheList->Race(id);
+          if (r.Year != 0) races.push_back(TRace(r));
+          continue;
+        }
         int number = MeetingFileNumber(id);
         auto it = meetings.find(number);
         if (it == meetings.end()) it = meetings.emplace(number, LoadMeeting(id, true)).first;

@@ -142,6 +142,7 @@ class TResultInfo {
   void SetCarried(int tenths) { carried_ = tenths; }
   // A code below 0 marks a changed jockey.
   void SetJockeyCode(int code) { jockeyCode_ = code; }
+  void SetTrainerCode(int code) { trainerCode_ = code; }
   void SetJockeyName(const std::string& name) { jockeyName_ = name; }
   void SetApprentice(int mark) { apprentice_ = mark; }
   void SetArrival(int arrival) { arrival_ = arrival; }
