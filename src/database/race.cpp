@@ -46,3 +46,17 @@ double TRace::BetValueSum(int type, int n) const {
   for (int i = 0; i < n; ++i) sum += Bet(type, i).Value;
   return sum;
 }
+
+void TRace::SetHorses(std::vector<THorse> horses) {
+  horses_ = std::move(horses);
+  ranked_.clear();
+  rankedBuilt_ = false;
+}
+
+const std::vector<THorse>& TRace::RankedHorses() {
+  if (!rankedBuilt_) {
+    ranked_ = RankedRunners(horses_);
+    rankedBuilt_ = true;
+  }
+  return ranked_;
+}

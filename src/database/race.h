@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/horse.h"
 #include "database/result.h"
 
 // One candidate bet of a race.
@@ -56,8 +57,23 @@ class TRace : public TResult {
     if (i >= 0 && i < 2) viewValues_[static_cast<std::size_t>(i)] = value;
   }
 
+  // The runners as horses with their past runs, in horse-number order, as
+  // the race card, the batch run or the horse window loaded them.
+  const std::vector<THorse>& Horses() const { return horses_; }
+  std::vector<THorse>& MutableHorses() { return horses_; }
+  void SetHorses(std::vector<THorse> horses);
+  // The horses whose runner data kind is above 2 in finishing order, built
+  // once from the horse list.
+  const std::vector<THorse>& RankedHorses();
+  // True when a horse that started or is to start has no past run at a
+  // racecourse of code 99 or below.
+  bool HasDebutant() const { return ::HasDebutant(horses_); }
+
  private:
   std::array<int, 2> viewValues_{};
   std::vector<TBetData> bets_;
+  std::vector<THorse> horses_;
+  std::vector<THorse> ranked_;
+  bool rankedBuilt_ = false;
   std::array<int, kBetTypeCount> betCounts_{};
 };

@@ -12,6 +12,7 @@
 #include "analysis/process_objects.h"
 #include "app/sjis.h"
 #include "database/horse_reader.h"
+#include "database/race.h"
 #include "database/race_cache.h"
 #include "database/race_reader.h"
 #include "sample/person_summary.h"
@@ -300,6 +301,17 @@ TEST_F(HorseDatabase, ARaceCardOf18RunnersReadsEachMeetingOnce) {
     EXPECT_EQ(Dates(h), (std::vector<int>{20250202, 20250105}));
   }
   EXPECT_EQ(horses[17].HorseNo(), 18);
+
+  // The race card keeps them; its ranked list is in finishing order and
+  // nobody on it is a debutant.
+  TRace race(_CacheList->Race(Key(card)));
+  race.SetHorses(horses);
+  EXPECT_FALSE(race.HasDebutant());
+  const std::vector<THorse>& ranked = race.RankedHorses();
+  ASSERT_EQ(ranked.size(), 18u);
+  for (std::size_t i = 1; i < ranked.size(); ++i) EXPECT_FALSE(FinishOrderLess(ranked[i], ranked[i - 1]));
+  race.MutableHorses()[3].MutablePastRuns().clear();
+  EXPECT_TRUE(race.HasDebutant());
 }
 
 TEST(Horse, BodyWeightText) {
