@@ -31,3 +31,4 @@ int RunSample(const std::vector<std::string>& args);
 int RunRaces(const std::vector<std::string>& args);
 int RunRace(const std::vector<std::string>& args);
 int RunHorse(const std::vector<std::string>& args);
+int RunJVLink(const std::vector<std::string>& args);

@@ -81,6 +81,14 @@ const std::vector<TCommand>& Commands() {
        "\n"
        "REGNO is the 10-digit registration number (e.g. 2021100001).\n",
        RunHorse},
+      {"jvlink", "show or set the local JV-Link's feed folder, save folder and service key",
+       "usage: mizunara-cli jvlink [--feed DIR] [--save DIR] [--key KEY]\n"
+       "\n"
+       "The local JV-Link serves JV-Data from a feed folder (default: program folder\n"
+       "+ JVFEED/) and keeps its downloads in a save folder (default: program folder\n"
+       "+ JVCACHE/); both live in jvlink.ini in the program folder. Without options,\n"
+       "shows them. A service key must be set before data can be opened.\n",
+       RunJVLink},
   };
   return commands;
 }

@@ -155,3 +155,17 @@ TEST(Cli, RacesAndRaceShowTheDatabaseInJapanese) {
   EXPECT_EQ(RunCli("race 123").status, 2);
   EXPECT_EQ(RunCli("races --key 1").status, 2);
 }
+
+TEST(Cli, JVLinkSettingsShownAndSet) {
+  TTempHome home;
+  TRun shown = RunCli("jvlink");
+  EXPECT_EQ(shown.status, 0);
+  EXPECT_NE(shown.out.find(home.path() + "JVFEED/"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("(none"), std::string::npos);
+  TRun set = RunCli("jvlink --feed /srv/feed --key ABCD1234");
+  EXPECT_EQ(set.status, 0);
+  EXPECT_NE(set.out.find("/srv/feed/"), std::string::npos) << set.out;
+  EXPECT_NE(set.out.find("ABCD1234"), std::string::npos);
+  EXPECT_NE(home.ReadFile("jvlink.ini").find("ServiceKey=ABCD1234\r\n"), std::string::npos);
+  EXPECT_EQ(RunCli("jvlink --bogus x").status, 2);
+}
