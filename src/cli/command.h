@@ -32,3 +32,5 @@ int RunRaces(const std::vector<std::string>& args);
 int RunRace(const std::vector<std::string>& args);
 int RunHorse(const std::vector<std::string>& args);
 int RunJVLink(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
+int RunQuickNews(const std::vector<std::string>& args);

@@ -10,6 +10,7 @@
 #include "cli/command.h"
 #include "database/key_listing.h"
 #include "database/race_list_row.h"
+#include "database/race_cache.h"
 #include "database/race_reader.h"
 #include "database/result_info.h"
 #include "database/venue_table.h"
@@ -99,7 +100,8 @@ int RunRace(const std::vector<std::string>& args) {
   if (args.size() != 1 || args[0].size() != 16) return UsageError("race takes one 16-character race key YYYYMMDDJJKKNNRR");
   TRaceID id;
   id.SetRaceKey(std::string_view(args[0]));
-  TResult race = ReadRace(id);
+  // Through the race cache, which applies the day's latest news.
+  TResult race = _CacheList != nullptr ? TResult(_CacheList->Race(id)) : ReadRace(id);
   if (race.Year == 0) {
     std::fprintf(stderr, "mizunara-cli race: no race %s in the database\n", args[0].c_str());
     return 1;

@@ -89,6 +89,24 @@ const std::vector<TCommand>& Commands() {
        "+ JVCACHE/); both live in jvlink.ini in the program folder. Without options,\n"
        "shows them. A service key must be set before data can be opened.\n",
        RunJVLink},
+      {"import", "import JV-Data from the local JV-Link into the database",
+       "usage: mizunara-cli import --mode N\n"
+       "\n"
+       "  11  full setup (resumes where a stopped full setup ended)\n"
+       "  12  minimal setup (from three years ago)\n"
+       "  13  race data setup      14  accumulated data setup\n"
+       "  15  pedigree setup       16  hill-training setup\n"
+       "  20  update: everything newer than the last import\n"
+       "\n"
+       "Shows a progress line on stderr; Ctrl+C stops the run as its \"中止\" button\n"
+       "would, and whatever was read is still merged into the database.\n",
+       RunImport},
+      {"quicknews", "fetch the latest news (weights, going, scratches, jockeys, odds) of races",
+       "usage: mizunara-cli quicknews KEY16...\n"
+       "\n"
+       "KEY16 is a race key YYYYMMDDJJKKNNRR; the news of every race day of the\n"
+       "races and the odds of each race are fetched and merged.\n",
+       RunQuickNews},
   };
   return commands;
 }
