@@ -183,6 +183,7 @@ TEST_F(ImportRun, QuickNewsBringsBodyWeightsThatTheRaceThenShows) {
   ASSERT_TRUE(Run(11));
   card.news.bodyWeights = {{2, 488}};
   home_.WriteFile("JVFEED/0B11/20250112.jvd", sample::WhRecord(card, 20250112));
+  home_.WriteFile("JVFEED/0B14/20250112.jvd", sample::AvRecord(card, 3, '1', 20250112));
   TRaceID id;
   id.SetRaceKey(std::string_view(card.key));
   TLocalJVLink jvlink;
@@ -192,10 +193,12 @@ TEST_F(ImportRun, QuickNewsBringsBodyWeightsThatTheRaceThenShows) {
   _CacheList->Clear();
   const TResult& race = _CacheList->Race(id);
   ASSERT_EQ(race.Runners().size(), 3u);
-  int weight = 0;
+  int weight = 0, scratched = 0;
   for (const TResultInfo& r : race.Runners()) {
     if (r.HorseNo() == 2) weight = r.BodyWeight();
+    if (r.HorseNo() == 3) scratched = r.Abnormality();
   }
   EXPECT_EQ(weight, 488);
+  EXPECT_EQ(scratched, 23) << "scratched";
   EXPECT_EQ(SjisToUtf8(view_.status[0]), "ダウンロード終了");
 }
