@@ -1,10 +1,12 @@
 #include "analysis/process_objects.h"
 
+#include "analysis/base_list.h"
 #include "analysis/person_list.h"
 #include "database/race_cache.h"
 
 void CreateProcessObjects() {
   DestroyProcessObjects();
+  _BaseList = new TBaseList();
   _JockeyList = new TPersonList(1);
   _TrainerList = new TPersonList(2);
   _CacheList = new TCacheList();
@@ -17,4 +19,6 @@ void DestroyProcessObjects() {
   _TrainerList = nullptr;
   delete _CacheList;
   _CacheList = nullptr;
+  delete _BaseList;
+  _BaseList = nullptr;
 }
