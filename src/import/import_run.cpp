@@ -150,6 +150,7 @@ void TImportRun::SetupOrUpdate() {
   view_.SetProgress(kDownloadBar, downloadCount, downloadCount);
   ReadLoop();
   // Merge whatever was staged, also after a cancel.
+  staging_->Close();
   state_.collectIndexEntries = true;
   RebuildDatabase(state_, view_);
   RebuildIndexes(state_, view_);
