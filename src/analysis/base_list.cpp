@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "analysis/baba_list.h"
 #include "app/file_io.h"
 #include "app/file_problem.h"
 #include "app/fixed_field.h"
@@ -25,7 +26,9 @@ namespace {
 // The combined level factor of the race over the five level tables.
 double LevelFactorOfRace(const TResult& /*race*/) { return 1.0; }
 // The track-condition index of the race's day and track.
-double TrackIndexOfRace(const TResult& /*race*/) { return 1.0; }
+double TrackIndexOfRace(const TResult& race) {
+  return _BabaList != nullptr ? _BabaList->GetTrackIndex(race, 1.0) : 1.0;
+}
 
 double UsableFactor(double value) { return value > 0 && std::isfinite(value) ? value : 1.0; }
 

@@ -1,11 +1,13 @@
 #include "analysis/process_objects.h"
 
+#include "analysis/baba_list.h"
 #include "analysis/base_list.h"
 #include "analysis/person_list.h"
 #include "database/race_cache.h"
 
 void CreateProcessObjects() {
   DestroyProcessObjects();
+  _BabaList = new TBabaList();
   _BaseList = new TBaseList();
   _JockeyList = new TPersonList(1);
   _TrainerList = new TPersonList(2);
@@ -21,4 +23,6 @@ void DestroyProcessObjects() {
   _CacheList = nullptr;
   delete _BaseList;
   _BaseList = nullptr;
+  delete _BabaList;
+  _BabaList = nullptr;
 }

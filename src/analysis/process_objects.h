@@ -3,8 +3,8 @@
 #pragma once
 
 // Creates the process-wide objects in their order (those that exist so far:
-// _BaseList, _JockeyList, _TrainerList, _CacheList). Each reads its own
-// files when first used.
+// _BabaList, _BaseList, _JockeyList, _TrainerList, _CacheList). Each
+// reads its own files when first used.
 void CreateProcessObjects();
 
 // Destroys them (the person lists first: jockeys, then trainers).

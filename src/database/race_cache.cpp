@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/baba_list.h"
 #include "app/fixed_field.h"
 #include "app/record_file.h"
 #include "database/database_files.h"
@@ -208,8 +209,10 @@ const TResult& TCacheList::Race(const TRaceID& race) {
     // An empty set is kept as well, so a meeting without a race file is
     // not searched for again.
     meeting = meetings_.emplace(number, LoadMeeting(race, true)).first;
-    // Hook: every race of the meeting goes to the track-condition index
-    // (_BabaList) here, once that list exists.
+    // Every race of the meeting goes to the track-condition index.
+    if (_BabaList != nullptr) {
+      for (const TResult& loaded : meeting->second) _BabaList->AddRace(loaded);
+    }
     int key = 0;
     int value = 0;
     if (MeetingGroup(meeting->second, key, value)) groups_[key] = value;
@@ -248,6 +251,6 @@ void TCacheList::Clear() {
   groups_.clear();
   horses_.clear();
   foals_.clear();
-  // Hook: the track-condition index (_BabaList) clears its own cache here,
-  // once that list exists.
+  // The track-condition index goes with the races it was fed.
+  if (_BabaList != nullptr) _BabaList->Clear();
 }
