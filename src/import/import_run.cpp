@@ -1,6 +1,5 @@
 #include "import/import_run.h"
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "app/settings_keys.h"
 #include "app/sjis.h"
 #include "app/version.h"
+#include "database/key_listing.h"
 #include "import/jvlink_errors.h"
 #include "import/staging.h"
 
@@ -286,18 +286,9 @@ void TImportRun::DeleteOutdatedNews() {
   int until = state_.finalResultsDate;
   if (until <= 0) return;
   for (const char* folder : {"TK", "WH", "WE", "AV", "JC", "TC", "CC", "DM"}) {
-    std::string path = DataFolder() + folder;
-    DIR* dir = opendir(path.c_str());
-    if (dir == nullptr) continue;
-    std::vector<std::string> doomed;
-    while (dirent* entry = readdir(dir)) {
-      std::string name = entry->d_name;
-      if (name == "." || name == "..") continue;
-      if (name.size() < 4 || name.compare(name.size() - 4, 4, ".DAT") != 0) continue;
-      long long number = std::atoll(name.c_str());  // the leading digits
-      if (number <= until) doomed.push_back(path + "/" + name);
+    for (const std::string& path : DataFiles(folder, ".DAT")) {
+      std::string name = path.substr(path.rfind('/') + 1);
+      if (std::atoll(name.c_str()) <= until) unlink(path.c_str());  // named by its leading digits
     }
-    closedir(dir);
-    for (const std::string& file : doomed) unlink(file.c_str());
   }
 }
