@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "analysis/base_list.h"
+#include "analysis/level_list.h"
 #include "app/front_end.h"
 #include "app/sjis.h"
 #include "database/result.h"
@@ -19,10 +20,6 @@ constexpr int kSlots = TBabaData::kSlots;
 constexpr int kJumpClass = 30;
 constexpr int kPasses = 8;
 constexpr double kBaseWeight = 0.94;
-
-// The combined level factor of the race over the five level tables;
-// neutral until those tables are built.
-double LevelFactorOfRace(const TResult& /*race*/) { return 1.0; }
 
 // Going factor by going code 0-4 and weather factor by weather code 0-6;
 // any other code is neutral.
@@ -130,7 +127,7 @@ void TBabaList::AddRace(const TResult& race) {
   const double b = BaseTimeOfRace(race);
   if (b == 0) return;
   double v = (b - a) / distance + 1;
-  v -= LevelFactorOfRace(race) - 1;
+  v -= CombinedLevel(race, 0) - 1;
   if (!std::isfinite(v)) return;
 
   const int era = race.CourseEraNumber();

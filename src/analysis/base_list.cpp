@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/baba_list.h"
+#include "analysis/level_list.h"
 #include "app/file_io.h"
 #include "app/file_problem.h"
 #include "app/fixed_field.h"
@@ -19,12 +20,11 @@ TBaseList* _BaseList = nullptr;
 
 namespace {
 
-// ---- Corrections that come from the other derived lists. Until those
-// lists are built, each gives its neutral value 1.0; a value that is not a
-// usable factor (0 = none, negative, not finite) counts as neutral too.
+// ---- Corrections that come from the other derived lists. A value that is
+// not a usable factor (0 = none, negative, not finite) counts as neutral.
 
 // The combined level factor of the race over the five level tables.
-double LevelFactorOfRace(const TResult& /*race*/) { return 1.0; }
+double LevelFactorOfRace(const TResult& race) { return CombinedLevel(race, 0); }
 // The track-condition index of the race's day and track.
 double TrackIndexOfRace(const TResult& race) {
   return _BabaList != nullptr ? _BabaList->GetTrackIndex(race, 1.0) : 1.0;
@@ -45,21 +45,6 @@ constexpr std::array<std::array<int, kMaxSections + 1>, 4> kLateSections = {{
 }};
 
 bool IsJump(const TResult& race) { return race.Track() >= 100; }
-
-// A number in a record field of `width` characters ("%0*.0f"), held inside
-// what the width can show so that every record keeps its length; a value
-// that is not finite is written as 0.
-void AppendField(std::string& out, double value, int width) {
-  double high = 1;
-  for (int i = 0; i < width; ++i) high *= 10;
-  high -= 1;
-  const double low = -(high + 1) / 10 + 1;
-  if (!std::isfinite(value)) value = 0;
-  value = std::clamp(value, low, high);
-  char text[32];
-  std::snprintf(text, sizeof text, "%0*.0f", width, value);
-  out += text;
-}
 
 }  // namespace
 
@@ -176,10 +161,10 @@ void TBaseList::Save() {
       cell.Pace /= cell.Weight;
       cell.Weight = 0;
     }
-    AppendField(out, cell.Key, 5);
-    AppendField(out, cell.Distance, 4);
-    AppendField(out, cell.Time * 10, 5);
-    AppendField(out, cell.Pace * 10000, 5);
+    AppendFixedNumber(out, cell.Key, 5);
+    AppendFixedNumber(out, cell.Distance, 4);
+    AppendFixedNumber(out, cell.Time * 10, 5);
+    AppendFixedNumber(out, cell.Pace * 10000, 5);
     out += "\r\n";
   }
   Backup();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "app/file_io.h"
@@ -31,7 +33,12 @@ bool TDataList::IsChanged() {
 
 bool TDataList::Backup() const {
   std::string data;
-  return ReadWholeFile(Path(), data) && WriteFileAtomically(BackupPath(), data);
+  if (ReadWholeFile(Path(), data)) return WriteFileAtomically(BackupPath(), data);
+  // Without a file there is nothing to keep; a backup left from before
+  // would only make the next change test compare against stale contents.
+  std::error_code error;
+  if (!std::filesystem::exists(Path(), error)) std::filesystem::remove(BackupPath(), error);
+  return false;
 }
 
 double TDataList::AgeWeight(const TResult& race) {

@@ -1,5 +1,9 @@
 #include "app/fixed_field.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "app/sjis.h"
 
 int ParseFixedField(const char* field, int length) {
@@ -46,4 +50,16 @@ std::string SqueezeBlanks(const char* field, int length) {
     i += twoBytes ? 2 : 1;
   }
   return out;
+}
+
+void AppendFixedNumber(std::string& out, double value, int width) {
+  double high = 1;
+  for (int i = 0; i < width; ++i) high *= 10;
+  high -= 1;
+  const double low = -(high + 1) / 10 + 1;
+  if (!std::isfinite(value)) value = 0;
+  value = std::clamp(value, low, high);
+  char text[32];
+  std::snprintf(text, sizeof text, "%0*.0f", width, value);
+  out += text;
 }

@@ -25,3 +25,9 @@ std::string SqueezeBlanks(const char* field, int length);
 inline std::string SqueezeBlanks(std::string_view field) {
   return SqueezeBlanks(field.data(), static_cast<int>(field.size()));
 }
+
+// Appends `value` rounded to a whole number as a field of `width`
+// characters ("%0*.0f"), held inside what the width can show so that every
+// record keeps its length: at most `width` nines, at least a minus sign and
+// `width` − 1 nines. A value that is not finite is written as 0.
+void AppendFixedNumber(std::string& out, double value, int width);
