@@ -46,6 +46,12 @@ constexpr std::array<std::array<int, kMaxSections + 1>, 4> kLateSections = {{
 
 bool IsJump(const TResult& race) { return race.Track() >= 100; }
 
+// A new mean within one step of the file's precision (1 ÷ `scale`) of the
+// value before keeps the value before.
+double Settled(double value, double before, double scale) {
+  return std::abs(value - before) * scale <= 1.0 ? before : value;
+}
+
 }  // namespace
 
 double YearWeight(const TResult& race) { return TDataList::AgeWeight(race); }
@@ -101,6 +107,10 @@ int BaseDistance(const TResult& race) { return IsJump(race) ? 0 : race.Distance(
 TBaseList::TBaseList() : TDataList(SJ("基準タイム"), "BASETIME.DAT") {}
 
 void TBaseList::Clear() {
+  before_.clear();
+  for (const auto& [where, cell] : cells_) {
+    if (cell.Weight == 0) before_.emplace(where, cell);
+  }
   cells_.clear();
   loadTried_ = false;
 }
@@ -160,6 +170,11 @@ void TBaseList::Save() {
       cell.Time /= cell.Weight;
       cell.Pace /= cell.Weight;
       cell.Weight = 0;
+      auto before = before_.find(where);
+      if (before != before_.end()) {
+        cell.Time = Settled(cell.Time, before->second.Time, 10);
+        cell.Pace = Settled(cell.Pace, before->second.Pace, 10000);
+      }
     }
     AppendFixedNumber(out, cell.Key, 5);
     AppendFixedNumber(out, cell.Distance, 4);

@@ -63,6 +63,9 @@ class TBaseList : public TDataList {
   // the cells unchanged.
   void Load() override;
   // Turns sums into means, copies the file to its backup and rewrites it.
+  // A mean that comes out within one step of the file's precision of the
+  // value the cell held before the last Clear keeps that value, so that
+  // repeated rebuilds settle instead of flipping the last digit.
   void Save() override;
 
   // The base time of the race in tenths of a second, lengthened for a
@@ -81,6 +84,8 @@ class TBaseList : public TDataList {
 
  private:
   std::map<std::pair<int, int>, TBaseData> cells_;
+  // The cells as they were before the last Clear (means only).
+  std::map<std::pair<int, int>, TBaseData> before_;
   bool loadTried_ = false;
 };
 

@@ -301,6 +301,10 @@ void TLevel::EnsureLoaded() {
 void TLevel::Clear() {
   EnsureLoaded();
   const int low = table_ * 10000000, high = low + 10000000;
+  before_.clear();
+  for (auto it = gCells.lower_bound(low); it != gCells.lower_bound(high); ++it) {
+    if (it->second.Weight == 0) before_.emplace(it->first, it->second.Value);
+  }
   gCells.erase(gCells.lower_bound(low), gCells.lower_bound(high));
 }
 
@@ -355,6 +359,11 @@ void TLevel::Save() {
     }
   }
   Normalise();
+  for (const auto& [key, value] : before_) {
+    auto it = gCells.find(key);
+    if (it != gCells.end() && std::abs(it->second.Value - value) * 10000 <= 1.0) it->second.Value = value;
+  }
+  before_.clear();
   std::string out;
   out.reserve(gCells.size() * kRecordLength);
   for (const auto& [key, cell] : gCells) {

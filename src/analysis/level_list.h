@@ -67,7 +67,10 @@ class TLevel : public TDataList {
   // leaves the cells unchanged.
   void Load() override;
   // Turns every table's sums into means, normalises this table, copies
-  // LEVEL.DAT to LEVEL.BAK and rewrites it and this table's dump.
+  // LEVEL.DAT to LEVEL.BAK and rewrites it and this table's dump. A level
+  // that comes out within one step of the file's precision of the level
+  // the cell held before the last Clear keeps that level, so that repeated
+  // rebuilds settle instead of flipping the last digit.
   void Save() override;
 
   // The level of a cell: its value when it exists and is positive, else
@@ -95,6 +98,7 @@ class TLevel : public TDataList {
   std::string Dump() const;
 
   int table_;
+  std::map<int, double> before_;  // this table's levels before the last Clear
 };
 
 class TLevel1 : public TLevel {

@@ -36,6 +36,9 @@ TFrontEnd* SetFrontEnd(TFrontEnd* frontEnd);
 class TRunView {
  public:
   virtual ~TRunView() = default;
+  // The caption of the run's window, when a run names its current step
+  // there (the maintenance run names the list it rebuilds).
+  virtual void SetCaption(const std::string& /*text*/) {}
   // Status text number `line` (0 first).
   virtual void SetStatus(int line, const std::string& text) = 0;
   // Progress bar number `bar` (0 first) at `position` of `maximum`.

@@ -43,7 +43,8 @@ bool TTerminalFrontEnd::Confirm(const std::string& text, bool defaultYes) {
   return answer;
 }
 
-TTerminalRunView::TTerminalRunView() : tty_(isatty(STDERR_FILENO) != 0) {
+TTerminalRunView::TTerminalRunView(std::chrono::milliseconds plainInterval)
+    : tty_(isatty(STDERR_FILENO) != 0), plainInterval_(plainInterval) {
   if (g_runViews++ == 0) {
     g_interrupts = 0;
     struct sigaction action {};
@@ -56,6 +57,14 @@ TTerminalRunView::TTerminalRunView() : tty_(isatty(STDERR_FILENO) != 0) {
 TTerminalRunView::~TTerminalRunView() {
   Finish();
   if (--g_runViews == 0) sigaction(SIGINT, &g_previous, nullptr);
+}
+
+void TTerminalRunView::SetCaption(const std::string& text) {
+  Finish();
+  std::fprintf(stderr, "%s\n", SjisToUtf8(text).c_str());
+  std::fflush(stderr);
+  // The first status under a new caption is always shown.
+  lastPlainDraw_ = {};
 }
 
 void TTerminalRunView::SetStatus(int line, const std::string& text) {
@@ -104,10 +113,12 @@ void TTerminalRunView::Draw(bool force) {
   if (tty_) {
     std::fprintf(stderr, "\r\033[K%s%s", line.c_str(), bars.c_str());
     lineOpen_ = true;
-  } else if (line != lastPlain_) {
+  } else if (line != lastPlain_ && (lastPlainDraw_ == std::chrono::steady_clock::time_point{} ||
+                                     now - lastPlainDraw_ >= plainInterval_)) {
     // Not a terminal: one line per change of status, no redraws.
     std::fprintf(stderr, "%s%s\n", line.c_str(), bars.c_str());
     lastPlain_ = line;
+    lastPlainDraw_ = now;
   }
   std::fflush(stderr);
 }

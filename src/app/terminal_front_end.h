@@ -26,11 +26,15 @@ class TTerminalFrontEnd : public TFrontEnd {
 // instead of ending the program; a second Ctrl+C ends it.
 class TTerminalRunView : public TRunView {
  public:
-  TTerminalRunView();
+  // `plainInterval`: when stderr is not a terminal, the least time between
+  // two status lines (0: a line for every change of status). Captions are
+  // always written.
+  explicit TTerminalRunView(std::chrono::milliseconds plainInterval = std::chrono::milliseconds(0));
   ~TTerminalRunView() override;
   TTerminalRunView(const TTerminalRunView&) = delete;
   TTerminalRunView& operator=(const TTerminalRunView&) = delete;
 
+  void SetCaption(const std::string& text) override;
   void SetStatus(int line, const std::string& text) override;
   void SetProgress(int bar, int position, int maximum) override;
   bool Cancelled() const override;
@@ -48,4 +52,6 @@ class TTerminalRunView : public TRunView {
   bool lineOpen_ = false;
   std::chrono::steady_clock::time_point lastDraw_{};
   std::string lastPlain_;
+  std::chrono::milliseconds plainInterval_;
+  std::chrono::steady_clock::time_point lastPlainDraw_{};
 };

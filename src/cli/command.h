@@ -34,3 +34,4 @@ int RunHorse(const std::vector<std::string>& args);
 int RunJVLink(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 int RunQuickNews(const std::vector<std::string>& args);
+int RunMaintenance(const std::vector<std::string>& args);

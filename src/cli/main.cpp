@@ -107,6 +107,19 @@ const std::vector<TCommand>& Commands() {
        "KEY16 is a race key YYYYMMDDJJKKNNRR; the news of every race day of the\n"
        "races and the odds of each race are fetched and merged.\n",
        RunQuickNews},
+      {"maintenance", "rebuild the base times, the track index and the level tables",
+       "usage: mizunara-cli maintenance\n"
+       "\n"
+       "Rebuilds the derived statistics from every stored race: the track-condition\n"
+       "index, the base times (DATA/BASETIME.DAT) and the five level tables\n"
+       "(DATA/LEVEL.DAT, dumps in DATA/LEVEL1.TXT ... LEVEL5.TXT), in turn, until a\n"
+       "whole cycle changes no file or 99 rebuilds have been made. Shows the list\n"
+       "being rebuilt and a progress line on stderr; Ctrl+C stops the run as its\n"
+       "\"中止\" button would, and the stopped list keeps its last saved file.\n"
+       "\n"
+       "Settings of section DEBUG: TARGET (first list, 0-5), COUNT (lists taking\n"
+       "part, 1-6), BASETIME (append a diagnostic line per race to ANA_B.CSV).\n",
+       RunMaintenance},
   };
   return commands;
 }

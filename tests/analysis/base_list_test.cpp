@@ -154,6 +154,29 @@ TEST_F(BaseList, SaveWritesMeansAndLoadSaveReproducesTheFile) {
   EXPECT_TRUE(front_.Errors().empty());
 }
 
+TEST_F(BaseList, ARebuildWithinOneStepOfTheFileKeepsTheValueBefore) {
+  // The flat race's cell comes out at 592.03 tenths and pace 0.990885.
+  struct TCase {
+    const char* before;
+    const char* after;
+  };
+  const TCase cases[] = {
+      {"0522210000592109908\r\n", "0522210000592109908\r\n"},  // 0.7 and 0.85 steps away: kept
+      {"0522210000592209910\r\n", "0522210000592009909\r\n"},  // 1.7 and 1.15 steps: the new means
+  };
+  for (const TCase& c : cases) {
+    home_.WriteFile("DATA/BASETIME.DAT", c.before);
+    TBaseList list;
+    list.Load();
+    list.Clear();
+    list.AddRace(FlatRace());
+    list.AddRace(JumpRace());
+    list.Save();
+    EXPECT_EQ(home_.ReadFile("DATA/BASETIME.DAT"), std::string(c.after) + "05299" "0000" "01291" "00000" "\r\n")
+        << c.before;
+  }
+}
+
 TEST_F(BaseList, MissingCellsAndBrokenFiles) {
   TBaseList list;
   EXPECT_EQ(list.GetBaseTime(FlatRace()), 0.0) << "no file";

@@ -302,4 +302,25 @@ TEST_F(LevelList, LevelsAreMeasuredAgainstTheBaseTime) {
   EXPECT_EQ(LevelFile(), "300201011000000001\r\n300201021010000001\r\n");
 }
 
+TEST_F(LevelList, ARebuildWithinOneStepOfTheFileKeepsTheLevelBefore) {
+  // Over 1200 m one second a runner is 1 + 10 ÷ 1200 = 1.008333.
+  const TResult mixed = MakeRace({.symbol = "A  ", .distance = 1200, .raceNo = 5, .times = {720, 730, 740}});
+  const TResult ordinary = MakeRace({.distance = 1200, .raceNo = 6, .times = {710, 720, 730}});
+  _BaseList->AddRace(mixed);
+  _BaseList->AddRace(ordinary);
+  _BaseList->Save();
+  _BaseList->Load();
+  for (const auto& [before, after] : {std::pair{10084, 10084}, std::pair{10085, 10083}}) {
+    WriteLevelFile({{30020101, 10000, 1}, {30020102, before, 1}});
+    _Level3->Load();
+    _Level3->Clear();
+    _Level3->AddRace(mixed);
+    _Level3->AddRace(ordinary);
+    _Level3->Save();
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "300201011000000001\r\n30020102%05d00001\r\n", after);
+    EXPECT_EQ(LevelFile(), expected) << before;
+  }
+}
+
 }  // namespace

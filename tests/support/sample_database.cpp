@@ -1,0 +1,73 @@
+#include "support/sample_database.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "analysis/process_objects.h"
+#include "import/import_run.h"
+#include "import/jvlink_settings.h"
+#include "import/local_jvlink.h"
+#include "sample/sample_generate.h"
+#include "support/recording_front_end.h"
+#include "support/temp_home.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Generates the feed and runs a full setup in a program folder of its own,
+// then moves that folder's DATA to `target`.
+void BuildDatabase(const std::string& target) {
+  TTempHome home;
+  TRecordingFrontEnd front;
+  CreateProcessObjects();
+  sample::TSampleOptions options;
+  options.outFolder = home.path() + "JVFEED";
+  options.fromYear = 2023;
+  options.toYear = 2024;
+  options.seed = 5;
+  options.scale = 0.08;
+  sample::GenerateSample(options);
+  WriteJVLinkSetting(jvlink_ini::kServiceKey, "TESTKEY1");
+  {
+    TLocalJVLink jvlink;
+    TRecordingRunView view;
+    TImportRun run(jvlink, view, 11);
+    if (!run.Run()) throw std::runtime_error("the full setup of the sample feed failed");
+  }
+  DestroyProcessObjects();
+  fs::copy(home.path() + "DATA", target, fs::copy_options::recursive);
+}
+
+}  // namespace
+
+void CopySampleDatabase(const std::string& home) {
+  const fs::path exe = fs::read_symlink("/proc/self/exe");
+  struct stat st {};
+  stat(exe.c_str(), &st);
+  const fs::path base = exe.parent_path();
+  const std::string name =
+      "sample-database-" + std::to_string(st.st_mtim.tv_sec) + "-" + std::to_string(st.st_mtim.tv_nsec);
+  const fs::path folder = base / name;
+  const int lock = open((base / "sample-database.lock").c_str(), O_CREAT | O_RDWR, 0644);
+  flock(lock, LOCK_EX);
+  if (!fs::exists(folder / "DONE")) {
+    // Databases of earlier builds go.
+    for (const auto& entry : fs::directory_iterator(base)) {
+      if (entry.path().filename().string().rfind("sample-database-", 0) == 0) fs::remove_all(entry.path());
+    }
+    fs::create_directories(folder);
+    BuildDatabase((folder / "DATA").string());
+    std::ofstream(folder / "DONE") << "done\n";
+  }
+  flock(lock, LOCK_UN);
+  close(lock);
+  fs::copy(folder / "DATA", fs::path(home) / "DATA", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
