@@ -56,6 +56,12 @@ class THorse : public TResult, public TResultInfo {
     std::array<double, 2> Figure{-1, -1};  // early and late position values of the scoring
     int Mark = 0;             // rank by win probability; negative for an outsider, 0 a non-runner
     double TimeFigure = 0;    // the horse's time figure, 0 until the scoring sets it
+    // What the scoring works out for the horse in its race.
+    double PreferredPace = 0;   // weighted mean pace factor of its past runs (0 = none)
+    double TotalRunWeight = 0;  // Σ run weights over all past runs
+    double Score = 0;           // expected figure in this race
+    double Spread = 0;          // the horse's own uncertainty
+    double WinProbability = 0;  // normalised probability of winning
   };
 
   THorse() = default;
@@ -82,6 +88,17 @@ class THorse : public TResult, public TResultInfo {
   void SetFigure(int i, double value);
   double TimeFigure() const { return horse_.TimeFigure; }
   void SetTimeFigure(double figure) { horse_.TimeFigure = figure; }
+  // The scoring's results (analysis/score_race.h).
+  double PreferredPace() const { return horse_.PreferredPace; }
+  void SetPreferredPace(double pace) { horse_.PreferredPace = pace; }
+  double TotalRunWeight() const { return horse_.TotalRunWeight; }
+  void SetTotalRunWeight(double weight) { horse_.TotalRunWeight = weight; }
+  double Score() const { return horse_.Score; }
+  void SetScore(double score) { horse_.Score = score; }
+  double Spread() const { return horse_.Spread; }
+  void SetSpread(double spread) { horse_.Spread = spread; }
+  double WinProbability() const { return horse_.WinProbability; }
+  void SetWinProbability(double probability) { horse_.WinProbability = probability; }
 
   // Readies the past runs for a race dated `cutOff` (kAllRuns keeps them
   // all): newest first, without the runs on or after the cut-off, each run

@@ -14,6 +14,12 @@ void TRace::AddBet(int type, double value, int h1, int h2, int h3) {
   ++betCounts_[static_cast<std::size_t>(type)];
 }
 
+void TRace::AppendBet(const TBetData& bet) {
+  if (bet.Type < 0 || bet.Type >= kBetTypeCount) return;
+  bets_.push_back(bet);
+  ++betCounts_[static_cast<std::size_t>(bet.Type)];
+}
+
 void TRace::ClearBets() {
   bets_.clear();
   betCounts_.fill(0);

@@ -39,7 +39,8 @@ class TRace : public TResult {
   // Empties the bet list and its counts.
   void ClearBets();
   // Orders the bets by type and, within a type, by value descending (the
-  // order that Bet relies on; the scoring sorts once all are added).
+  // order that Bet relies on; the scoring appends its candidates in that
+  // order already).
   void SortBets();
   // Bet n (0 first) of a type; type 9 is the main pair bet type. An empty
   // bet (type 0, payout -1) when the type has no bet n.
@@ -50,6 +51,13 @@ class TRace : public TResult {
   // The sum of the values of the first n bets of a type.
   double BetValueSum(int type, int n) const;
   const std::vector<TBetData>& Bets() const { return bets_; }
+  // Appends a bet whose payout is already known (the scoring looks the
+  // payouts up once per race) and counts it. A type outside 0-7 is ignored.
+  void AppendBet(const TBetData& bet);
+
+  // ---- The scoring's expected pace of the race (0 = none).
+  double ExpectedPace() const { return expectedPace_; }
+  void SetExpectedPace(double pace) { expectedPace_ = pace; }
 
   // ---- Two values that the views keep with the race.
   int ViewValue(int i) const { return i >= 0 && i < 2 ? viewValues_[static_cast<std::size_t>(i)] : 0; }
@@ -76,4 +84,5 @@ class TRace : public TResult {
   std::vector<THorse> ranked_;
   bool rankedBuilt_ = false;
   std::array<int, kBetTypeCount> betCounts_{};
+  double expectedPace_ = 0;
 };
