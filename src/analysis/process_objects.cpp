@@ -3,6 +3,7 @@
 #include "analysis/baba_list.h"
 #include "analysis/base_list.h"
 #include "analysis/level_list.h"
+#include "analysis/odds_list.h"
 #include "analysis/person_list.h"
 #include "database/race_cache.h"
 
@@ -18,9 +19,12 @@ void CreateProcessObjects() {
   _JockeyList = new TPersonList(1);
   _TrainerList = new TPersonList(2);
   _CacheList = new TCacheList();
+  _OddsList = new TOddsList();
 }
 
 void DestroyProcessObjects() {
+  delete _OddsList;
+  _OddsList = nullptr;
   delete _JockeyList;
   _JockeyList = nullptr;
   delete _TrainerList;

@@ -3,7 +3,7 @@
 #pragma once
 
 // Creates the process-wide objects in their order (those that exist so far:
-// _BabaList, _BaseList, _Level1 … _Level5, _JockeyList, _TrainerList, _CacheList). Each
+// _BabaList, _BaseList, _Level1 … _Level5, _JockeyList, _TrainerList, _CacheList, _OddsList). Each
 // reads its own files when first used.
 void CreateProcessObjects();
 

@@ -1,5 +1,7 @@
 #include "database/horse.h"
 
+#include "analysis/odds_list.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -169,8 +171,9 @@ int THorse::AgeIn(int year) const {
 
 double THorse::WinOdds() const {
   if (TResult::DataKind() <= 1) return 0;
-  // The odds list's win odds of the horse number come first once it is there.
-  return Odds() * 0.1;
+  // The odds list's win odds of the horse number first, else the stored odds.
+  const double odds = _OddsList == nullptr ? -1 : _OddsList->GetOdds(*this, 0, HorseNo(), 0);
+  return odds < 0 ? Odds() * 0.1 : odds;
 }
 
 double THorse::RelativePosition(bool last) const { return RelativeCorner(last, Starters()); }

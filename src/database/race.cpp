@@ -1,5 +1,8 @@
 #include "database/race.h"
 
+#include "analysis/odds_list.h"
+#include "database/race_codes.h"
+
 #include <algorithm>
 
 void TRace::AddBet(int type, double value, int h1, int h2, int h3) {
@@ -30,6 +33,21 @@ void TRace::SortBets() {
     if (a.Type != b.Type) return a.Type < b.Type;
     return a.Value > b.Value;
   });
+}
+
+double TRace::FirstBetOdds(int type, int which) const {
+  if (_OddsList == nullptr) return -1;
+  return _OddsList->GetOdds(*this, type, Bet(type, 0).Combination(), which);
+}
+
+double TRace::BetOdds(int type, int n, int which) const {
+  return _OddsList == nullptr ? 0 : _OddsList->BetOdds(*this, Bet(type, n), which);
+}
+
+std::string TRace::OddsTimeText() const {
+  if (_OddsList == nullptr) return std::string();
+  const int kind = _OddsList->OddsKind(*this), time = _OddsList->OddsTime(*this);
+  return OddsTimeLabel(kind, OddsDaysBefore(*this, time), time / 100 % 100, time % 100);
 }
 
 TBetData TRace::Bet(int type, int n) const {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "database/horse.h"
@@ -45,6 +46,16 @@ class TRace : public TResult {
   // Bet n (0 first) of a type; type 9 is the main pair bet type. An empty
   // bet (type 0, payout -1) when the type has no bet n.
   TBetData Bet(int type, int n) const;
+  // The odds of the first bet of a type (9: the main pair bet) from the odds
+  // list; -1 when the race has no odds of the type. `which` picks the low
+  // (0) or high (1) end of a range (place, quinella place).
+  double FirstBetOdds(int type, int which = 0) const;
+  // The odds of bet n of a type: 0 when the data kind is 1 or less, never
+  // below 0.
+  double BetOdds(int type, int n, int which = 0) const;
+  // The label of the odds the race shows ("[前日10:30]", "[確定]",
+  // "[KOL予想オッズ]" …).
+  std::string OddsTimeText() const;
   // The number of bets of a type (9: the main pair bet type); 0 for any
   // other type.
   int BetCount(int type) const;

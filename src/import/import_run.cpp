@@ -7,6 +7,7 @@
 #include <ctime>
 #include <set>
 
+#include "analysis/odds_list.h"
 #include "app/program_folder.h"
 #include "app/settings.h"
 #include "app/settings_keys.h"
@@ -43,14 +44,23 @@ bool IsConvertedKind(const std::string& id, bool quickNews) {
   return always.count(id) > 0 || (quickNews && news.count(id) > 0);
 }
 
+// A rewritten odds or vote file makes the odds list read it again.
+void ClearListedOdds(int source) {
+  if (_OddsList != nullptr) _OddsList->ClearOdds(source);
+}
+
 }  // namespace
 
 std::string ImportSoftwareId() { return "SQ120345/SR678901/umaya204/" + VersionText(); }
 
-TImportRun::TImportRun(TJVLink& jvlink, TRunView& view, int mode) : jvlink_(jvlink), view_(view), mode_(mode) {}
+TImportRun::TImportRun(TJVLink& jvlink, TRunView& view, int mode) : jvlink_(jvlink), view_(view), mode_(mode) {
+  state_.clearOdds = ClearListedOdds;
+}
 
 TImportRun::TImportRun(TJVLink& jvlink, TRunView& view, std::vector<TRaceID> races)
-    : jvlink_(jvlink), view_(view), mode_(30), races_(std::move(races)) {}
+    : jvlink_(jvlink), view_(view), mode_(30), races_(std::move(races)) {
+  state_.clearOdds = ClearListedOdds;
+}
 
 std::string TImportRun::Caption() const {
   switch (mode_ / 10) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "database/odds_data.h"
+
 namespace sample {
 
 namespace {
@@ -32,37 +34,18 @@ std::int64_t Votes(const TPool& pool, int combination) {
 
 int OddsFromVotes(int betType, std::int64_t votes, std::int64_t pool, int year) {
   if (votes <= 0) return 0;
-  std::int64_t p = pool * 10;
-  std::int64_t g = static_cast<std::int64_t>(static_cast<double>(p) * 0.82);
-  std::int64_t r = static_cast<std::int64_t>(static_cast<double>(g - votes * 10) * 0.1);
-  std::int64_t s = betType == kWin ? static_cast<std::int64_t>(static_cast<double>(p) * 0.05) : 0;
-  std::int64_t odds = year < 2005 ? (g - r) / votes + s / votes : (g + s - r) / votes;
-  return Clamp10(odds);
+  return Clamp10(SingleOddsFromVotes(betType, votes, pool, year));
 }
 
 int PlaceOdds(std::int64_t votes, std::int64_t pool, const std::vector<std::int64_t>& others, int year) {
   if (votes <= 0) return 0;
-  std::int64_t q;
-  std::int64_t s;
-  if (others.size() == 1) {
-    q = ((pool - votes - others[0]) * 10) / 2 + votes * 10;
-    s = static_cast<std::int64_t>(static_cast<double>((pool * 10) / 2) * 0.05);
-  } else {
-    q = (pool - votes - others[0] - others[1]) * 10 / 3 + votes * 10;
-    s = static_cast<std::int64_t>(static_cast<double>(pool * 10 / 3) * 0.05);
-  }
-  std::int64_t g = static_cast<std::int64_t>(static_cast<double>(q) * 0.82);
-  std::int64_t r = static_cast<std::int64_t>(static_cast<double>(g - votes * 10) * 0.1);
-  std::int64_t odds = year < 2005 ? (g - r) / votes + s / votes : (g + s - r) / votes;
-  return Clamp10(odds);
+  return Clamp10(others.size() == 1 ? PlaceOddsFromVotes(votes, pool, others[0], year)
+                                    : PlaceOddsFromVotes(votes, pool, others[0], others[1], year));
 }
 
 int WideOdds(std::int64_t votes, std::int64_t pool, std::int64_t va, std::int64_t vb) {
   if (votes <= 0) return 0;
-  std::int64_t q = (pool - votes - va - vb) * 10 / 3 + votes * 10;
-  std::int64_t g = static_cast<std::int64_t>(static_cast<double>(q) * 0.82);
-  std::int64_t r = static_cast<std::int64_t>(static_cast<double>(g - votes * 10) * 0.1);
-  return Clamp10((g - r) / votes);
+  return Clamp10(WideOddsFromVotes(votes, pool, va, vb));
 }
 
 void BuildMarket(TRace& race, const std::vector<double>& publicWin, double poolSize, TRandom& random) {

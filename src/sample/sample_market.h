@@ -13,17 +13,17 @@
 
 namespace sample {
 
-// Odds × 10 of a combination with `votes` out of a pool of `pool` votes
-// (total less refunded) for the single-result bet types (0, 2, 3, 5, 6, 7),
-// by the year rule; at least 10 (odds 1.0), 0 when there are no votes.
+// The program's odds from votes (database/odds_data.h), held to 1.0-9999999.9
+// as odds × 10; 0 when there are no votes.
+// A single-result bet type (0, 2, 3, 5, 6, 7); `pool` is total less refunded.
 int OddsFromVotes(int betType, std::int64_t votes, std::int64_t pool, int year);
 
-// Odds × 10 of a place bet on a horse with `votes` of a place pool `pool`
-// when the other placed horses have `others` votes (one or two entries).
+// A place bet on a horse with `votes` of a place pool `pool` when the other
+// placed horses have `others` votes (one or two entries).
 int PlaceOdds(std::int64_t votes, std::int64_t pool, const std::vector<std::int64_t>& others, int year);
 
-// Odds × 10 of a quinella-place pair with `votes` when the other two pairs
-// of the three placed horses have `va` and `vb` votes.
+// A quinella-place pair with `votes` when the other two pairs of the three
+// placed horses have `va` and `vb` votes.
 int WideOdds(std::int64_t votes, std::int64_t pool, std::int64_t va, std::int64_t vb);
 
 // Builds the pools and odds of every bet type from the public's win
