@@ -35,3 +35,5 @@ int RunJVLink(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 int RunQuickNews(const std::vector<std::string>& args);
 int RunMaintenance(const std::vector<std::string>& args);
+int RunBatch(const std::vector<std::string>& args);
+int RunCard(const std::vector<std::string>& args);

@@ -120,6 +120,37 @@ const std::vector<TCommand>& Commands() {
        "Settings of section DEBUG: TARGET (first list, 0-5), COUNT (lists taking\n"
        "part, 1-6), BASETIME (append a diagnostic line per race to ANA_B.CSV).\n",
        RunMaintenance},
+      {"card", "score one race and show its card: marks, odds, chances, figures and the bets",
+       "usage: mizunara-cli card KEY16\n"
+       "\n"
+       "Scores the race from its runners' past runs and prints the race card as the\n"
+       "analysis sees it: per runner the mark, win odds, win chance (単勝率), speed\n"
+       "figure (ＳＰ), rest interval, running-style gauge and the figures of the last\n"
+       "five runs; then per bet type the best candidates with their chance, odds and\n"
+       "expected value, and the payout of those that paid when the race is settled.\n"
+       "Base times and level tables come from the last maintenance run.\n",
+       RunCard},
+      {"batch", "predict every race of a range of race-card days, or a list of races, and write the files",
+       "usage: mizunara-cli batch --from YYYYMMDD --to YYYYMMDD [-D] [-S] [-W] [-O] [-T] [--tc]\n"
+       "       mizunara-cli batch --races KEY16... [-D] [-S] [-W] [-O] [-T] [--tc]\n"
+       "\n"
+       "Scores every race of the JRA race-card days from FROM to TO (or the races\n"
+       "given) and writes the prediction files into the folders of section OutPut:\n"
+       "\n"
+       "  -D    detailed text       YOSO_PATH/D<date>.TXT\n"
+       "  -S    SNIPER CSV          SNIPER_PATH/FRC.DAT (appended)\n"
+       "  -W    WARS text           WARS_PATH/W<date>.TXT\n"
+       "  -O    OVERS text          OVERS_PATH/O<date>.TXT\n"
+       "  -T    TARGET index        TF_EXT_PATH/TE<date>.CSV\n"
+       "  --tc  TARGET purchase CSV TF_CSV_PATH/TF_CSV_NAME (stakes from Batch2/MaxMoneyB)\n"
+       "\n"
+       "Without output flags, the flags stored in section Batch1 (range) or Batch2\n"
+       "(list) are used. A range run also starts ANA.CSV in the program folder\n"
+       "afresh (the last one kept as ANA.BAK) and appends every day's results to it.\n"
+       "Setting Select of the section: 1 or 2 leave out races with a debutant.\n"
+       "Empty output folders get the program folder + TEXT/. Ctrl+C stops the run\n"
+       "at the next race; the day's group files are then not written.\n",
+       RunBatch},
   };
   return commands;
 }

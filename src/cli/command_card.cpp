@@ -1,0 +1,109 @@
+// mizunara-cli card: one race card as the analysis sees it.
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "analysis/run_figure.h"
+#include "analysis/score_race.h"
+#include "analysis/surface_scale.h"
+#include "app/sjis.h"
+#include "cli/command.h"
+#include "database/horse_reader.h"
+#include "database/race.h"
+#include "database/race_cache.h"
+#include "database/race_reader.h"
+#include "database/race_texts.h"
+#include "database/venue_table.h"
+
+namespace {
+
+void Put(const std::string& sjis) { PutSjis(stdout, sjis); }
+
+std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Printf(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return buffer;
+}
+
+// A text cut to `width` bytes on a character boundary and padded to it.
+std::string Column(const std::string& text, int width) {
+  std::string cut = SjisCut(text, width);
+  if (static_cast<int>(cut.size()) < width) cut.append(static_cast<std::size_t>(width) - cut.size(), ' ');
+  return cut;
+}
+
+const char* const kBetNames[kBetTypeCount] = {"単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複", "３連単"};
+// How many candidates of each type the card lists.
+constexpr int kShown[kBetTypeCount] = {5, 5, 5, 8, 8, 8, 8, 10};
+
+std::string Combination(const TBetData& bet) {
+  const char* separator = bet.Type == 5 || bet.Type == 7 ? "→" : "-";
+  std::string text = std::to_string(bet.No[0]);
+  for (int i = 1; i < 3 && bet.No[static_cast<std::size_t>(i)] != 0; ++i) {
+    text += Utf8ToSjis(separator) + std::to_string(bet.No[static_cast<std::size_t>(i)]);
+  }
+  return text;
+}
+
+}  // namespace
+
+int RunCard(const std::vector<std::string>& args) {
+  if (args.size() != 1 || args[0].size() != 16) return UsageError("card takes one 16-character race key YYYYMMDDJJKKNNRR");
+  TRaceID id;
+  id.SetRaceKey(std::string_view(args[0]));
+  TRace race(_CacheList != nullptr ? _CacheList->Race(id) : ReadRace(id));
+  if (race.Year == 0) {
+    std::fprintf(stderr, "mizunara-cli card: no race %s in the database\n", args[0].c_str());
+    return 1;
+  }
+  race.SetHorses(RunnersAsHorses(race, true));
+  ScoreRace(race);
+  const double reference = LevelFigure(race);
+
+  Put(race.RaceKey() + "  " + race.RaceName() + "  " + race.OddsTimeText() + "\n");
+  Put(Printf("%04d/%02d/%02d", race.Year, race.Month, race.Day) + "(" + race.WeekdayText() + ") " +
+      VenueName(race.Venue, 8) + " " + std::to_string(race.RaceNo) + "R  " + race.GradeLongText() + " " +
+      race.AgeClassText() + " " + race.ClassConditionText(0) + " " + race.WeightTypeText() + "  " + race.TrackText() +
+      " " + std::to_string(race.Distance()) + "m  " + race.GoingText() +
+      (race.ExpectedPace() > 0 ? Printf("  pace %.4f", race.ExpectedPace()) : std::string()) + "\n\n");
+  Put(SJ("印  番 馬名                 性齢 斤量   騎手       単勝   単勝率  ＳＰ 間隔 脚質  近走ＳＰ          着") + "\n");
+  for (const THorse& h : race.Horses()) {
+    std::string past;
+    int shown = 0;
+    for (const THorseInfo55& run : h.PastRuns()) {
+      if (shown++ == 5) break;
+      THorseInfo55 copy = run;
+      const double figure = RunFigure(copy, reference);
+      past += figure > 0 ? Printf(" %3.0f", figure) : std::string("   -");
+    }
+    const double odds = h.WinOdds();
+    const double score = HorseScore(h, reference);
+    const int position = h.Position();
+    Put(h.MarkText() + Printf(" %2d ", h.HorseNo()) + Column(h.HorseName(), 20) + " " + h.SexText() +
+        std::to_string(h.Age()) + " " + Printf("%5s", h.CarriedText().c_str()) + "  " + Column(h.JockeyName(0), 10) +
+        (odds > 0 ? Printf(" %6.1f", std::min(odds, 9999.9)) : std::string("       ")) +
+        Printf("  %5.1f%%", h.WinProbability() * 100) + (score > 0 ? Printf("  %3.0f", score) : std::string("    ")) +
+        " " + Column(RestIntervalText(h.RestDays()), 4) + " " + Column(h.FigureGaugeText(), 5) + " " +
+        Column(past, 20) + (position > 0 ? Printf(" %2d", position) : std::string()) + "\n");
+  }
+  for (int type = 0; type < kBetTypeCount; ++type) {
+    const int count = std::min(race.BetCount(type), kShown[type]);
+    if (count == 0) continue;
+    Put("\n" + Utf8ToSjis(kBetNames[type]) + SJ("      確率    オッズ  期待値  払戻") + "\n");
+    for (int n = 0; n < count; ++n) {
+      const TBetData bet = race.Bet(type, n);
+      const double odds = race.BetOdds(type, n);
+      std::string line = "  " + Column(Combination(bet), 10) + Printf(" %5.1f%%", bet.Value * 100.0);
+      line += odds > 0 ? Printf("  %7.1f  %6.2f", odds, odds * bet.Value) : std::string("        -       -");
+      if (bet.Payout > 0) line += Printf("  %d", bet.Payout);
+      Put(line + "\n");
+    }
+  }
+  return 0;
+}
