@@ -12,6 +12,7 @@
 #include "app/file_problem.h"
 #include "app/fixed_field.h"
 #include "app/program_folder.h"
+#include "app/record_file.h"
 #include "app/sjis.h"
 #include "database/race_codes.h"
 #include "database/result.h"
@@ -142,14 +143,7 @@ void TBaseList::Load() {
   loadTried_ = true;
   const std::string path = Path();
   std::string data;
-  if (!ReadWholeFile(path, data)) {
-    ReportFileProblem(path, 0);
-    return;
-  }
-  if (data.size() % kRecordLength != 0) {
-    ReportFileProblem(path, static_cast<std::int64_t>(data.size()));
-    return;
-  }
+  if (ReadRecordFile(path, kRecordLength, data) != TRecordFileResult::kOk) return;
   cells_.clear();
   for (std::size_t at = 0; at < data.size(); at += kRecordLength) {
     const char* r = data.data() + at;

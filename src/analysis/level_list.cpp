@@ -13,6 +13,7 @@
 #include "app/file_problem.h"
 #include "app/fixed_field.h"
 #include "app/program_folder.h"
+#include "app/record_file.h"
 #include "app/sjis.h"
 #include "database/race_cache.h"
 #include "database/race_codes.h"
@@ -332,14 +333,7 @@ void TLevel::Load() {
   gLoadTried = true;
   const std::string path = LevelFilePath();
   std::string data;
-  if (!ReadWholeFile(path, data)) {
-    ReportFileProblem(path, 0);
-    return;
-  }
-  if (data.size() % kRecordLength != 0) {
-    ReportFileProblem(path, static_cast<std::int64_t>(data.size()));
-    return;
-  }
+  if (ReadRecordFile(path, kRecordLength, data) != TRecordFileResult::kOk) return;
   gCells.clear();
   for (std::size_t at = 0; at < data.size(); at += kRecordLength) {
     const char* r = data.data() + at;

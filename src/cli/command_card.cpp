@@ -1,6 +1,5 @@
 // mizunara-cli card: one race card as the analysis sees it.
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "analysis/surface_scale.h"
 #include "app/sjis.h"
 #include "cli/command.h"
+#include "cli/cli_text.h"
 #include "database/horse_reader.h"
 #include "database/race.h"
 #include "database/race_cache.h"
@@ -18,25 +18,6 @@
 #include "database/venue_table.h"
 
 namespace {
-
-void Put(const std::string& sjis) { PutSjis(stdout, sjis); }
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
-
-// A text cut to `width` bytes on a character boundary and padded to it.
-std::string Column(const std::string& text, int width) {
-  std::string cut = SjisCut(text, width);
-  if (static_cast<int>(cut.size()) < width) cut.append(static_cast<std::size_t>(width) - cut.size(), ' ');
-  return cut;
-}
 
 const char* const kBetNames[kBetTypeCount] = {"単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複", "３連単"};
 // How many candidates of each type the card lists.

@@ -1,6 +1,5 @@
 // mizunara-cli horse: one horse of the database with its pedigree, people,
 // earnings and every run.
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -9,6 +8,7 @@
 #include "app/number_text.h"
 #include "app/sjis.h"
 #include "cli/command.h"
+#include "cli/cli_text.h"
 #include "database/horse.h"
 #include "database/horse_reader.h"
 #include "database/race_texts.h"
@@ -17,29 +17,6 @@
 int RunHorse(const std::vector<std::string>& args);
 
 namespace {
-
-void Put(const std::string& sjis) { PutSjis(stdout, sjis); }
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
-
-// `text` cut to `width` bytes and padded with blanks to it.
-std::string Column(const std::string& text, int width) {
-  std::string cut = SjisCut(text, static_cast<std::size_t>(width));
-  return cut + std::string(static_cast<std::size_t>(width) - cut.size(), ' ');
-}
-
-std::string RightColumn(const std::string& text, int width) {
-  std::string cut = SjisCut(text, static_cast<std::size_t>(width));
-  return std::string(static_cast<std::size_t>(width) - cut.size(), ' ') + cut;
-}
 
 std::string MeetingText(const THorseInfo55& run) {
   if (run.Venue >= 1 && run.Venue <= 10) {

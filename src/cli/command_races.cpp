@@ -1,5 +1,4 @@
 // mizunara-cli races and race: the race lists and one race of the database.
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include "app/number_text.h"
 #include "app/sjis.h"
 #include "cli/command.h"
+#include "cli/cli_text.h"
 #include "database/key_listing.h"
 #include "database/race_list_row.h"
 #include "database/race_cache.h"
@@ -16,18 +16,6 @@
 #include "database/venue_table.h"
 
 namespace {
-
-void Put(const std::string& sjis) { PutSjis(stdout, sjis); }
-
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printf(const char* format, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
 
 bool ParseInt(const std::string& text, int& value) {
   if (text.empty()) return false;

@@ -49,10 +49,15 @@ void BuildDatabase(const std::string& target) {
 }  // namespace
 
 void CopySampleDatabase(const std::string& home) {
+  // One database for every test program of a build: it is named after the
+  // core library the programs link, so it is built again only when the
+  // sample world or the import may have changed.
   const fs::path exe = fs::read_symlink("/proc/self/exe");
-  struct stat st {};
-  stat(exe.c_str(), &st);
   const fs::path base = exe.parent_path();
+  fs::path stamp = base.parent_path() / "src" / "libmizunara_core.a";
+  if (!fs::exists(stamp)) stamp = exe;
+  struct stat st {};
+  stat(stamp.c_str(), &st);
   const std::string name =
       "sample-database-" + std::to_string(st.st_mtim.tv_sec) + "-" + std::to_string(st.st_mtim.tv_nsec);
   const fs::path folder = base / name;
@@ -67,7 +72,9 @@ void CopySampleDatabase(const std::string& home) {
     BuildDatabase((folder / "DATA").string());
     std::ofstream(folder / "DONE") << "done\n";
   }
+  // Copied under the lock, so that no other build's program removes it
+  // meanwhile.
+  fs::copy(folder / "DATA", fs::path(home) / "DATA", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   flock(lock, LOCK_UN);
   close(lock);
-  fs::copy(folder / "DATA", fs::path(home) / "DATA", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
