@@ -127,9 +127,12 @@ double HorseScoreIn(const TRace& race, THorse& horse, const std::vector<TRunMeas
     run.SetRunWeight(w);
     const double figure = RunFigure(run);
     if (figure <= 0) continue;
-    const double adjusted = figure + kPastTrainer * TrainerDeviation(run, run) +
-                            kPastJockey * JockeyDeviation(run, run) + AgeAllowance(run, run) -
-                            WeightTerm(run, run) - PaceBias(run, run, measures[i].pace, run.RelativePosition(false));
+    if (!run.HasAdjustment()) {
+      run.SetAdjustment(kPastTrainer * TrainerDeviation(run, run) + kPastJockey * JockeyDeviation(run, run) +
+                        AgeAllowance(run, run) - WeightTerm(run, run) -
+                        PaceBias(run, run, measures[i].pace, run.RelativePosition(false)));
+    }
+    const double adjusted = figure + run.Adjustment();
     weight += w;
     sum += w * adjusted;
   }

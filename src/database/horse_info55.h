@@ -30,6 +30,15 @@ class THorseInfo55 : public TResult, public TResultInfo {
   // the run has none).
   double TimeFigure() const { return timeFigure_; }
   void SetTimeFigure(double figure) { timeFigure_ = figure; }
+  // What the scoring adds to the run's figure for its circumstances
+  // (people, age, weight, pace), kept once computed: it depends on the run
+  // alone.
+  bool HasAdjustment() const { return hasAdjustment_; }
+  double Adjustment() const { return adjustment_; }
+  void SetAdjustment(double value) {
+    adjustment_ = value;
+    hasAdjustment_ = true;
+  }
 
   // The field size of the run: its race's starters, or the registered
   // count when that is 0.
@@ -48,4 +57,6 @@ class THorseInfo55 : public TResult, public TResultInfo {
   int value_ = 0;
   double runWeight_ = 0;
   double timeFigure_ = 0;
+  double adjustment_ = 0;
+  bool hasAdjustment_ = false;
 };
