@@ -15,6 +15,7 @@
 #include "app/sjis.h"
 #include "database/jv_records.h"
 #include "database/person_master_data.h"
+#include "database/record_fields.h"
 
 TPersonList* _JockeyList = nullptr;
 TPersonList* _TrainerList = nullptr;
@@ -31,10 +32,6 @@ constexpr std::size_t kMaxNameBytes = 34;
 
 // ---------------------------------------------------------------------------
 // Reading a master record.
-
-int Number(const char* record, jv::TField field) {
-  return ParseFixedField(record + field.offset, field.length);
-}
 
 // A count or year in 16 bits; a count never goes below 0.
 std::int16_t Short(int value, int minimum) {

@@ -6,10 +6,11 @@
 
 #include "app/sjis.h"
 
-int ParseFixedField(const char* field, int length) {
-  // Accumulate in 64 bits and wrap like the 32-bit original would not:
-  // clamp instead, so a field of many letters cannot overflow.
-  long long value = 0;
+std::int64_t ParseFixedFieldWide(const char* field, int length) {
+  // Held below 10^18 at every step, so that no field, however long or full
+  // of letters, can overflow.
+  constexpr std::int64_t kLimit = 999999999999999999LL;
+  std::int64_t value = 0;
   bool negative = false;
   for (int i = 0; i < length; ++i) {
     char c = field[i];
@@ -21,9 +22,15 @@ int ParseFixedField(const char* field, int length) {
     } else if (c == '-') {
       negative = true;
     }
-    if (value > 2147483647LL) value = 2147483647LL;
+    value = std::min(value, kLimit);
   }
-  return static_cast<int>(negative ? -value : value);
+  return negative ? -value : value;
+}
+
+int ParseFixedField(const char* field, int length) {
+  // Values beyond the int range are held at its end instead of wrapping.
+  const std::int64_t value = ParseFixedFieldWide(field, length);
+  return static_cast<int>(std::clamp<std::int64_t>(value, -2147483647LL, 2147483647LL));
 }
 
 int ParseFixedFieldInRange(const char* field, int length, int maximum) {

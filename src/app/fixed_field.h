@@ -5,12 +5,16 @@
 // negative.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // For each byte: value × 10, then add 1–9 for '1'–'9', 10–35 for 'A'–'Z'
 // and nothing for any other byte; a '-' anywhere negates the result.
 int ParseFixedField(const char* field, int length);
+// The same in 64 bits, for fields of more than nine digits (vote counts),
+// held below 10^18.
+std::int64_t ParseFixedFieldWide(const char* field, int length);
 inline int ParseFixedField(std::string_view field) {
   return ParseFixedField(field.data(), static_cast<int>(field.size()));
 }

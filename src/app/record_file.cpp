@@ -1,6 +1,10 @@
 #include "app/record_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
 
 #include "app/file_io.h"
 #include "app/file_problem.h"
@@ -24,4 +28,29 @@ TRecordFileResult ReadRecordFile(const std::string& path, std::size_t recordLeng
     return TRecordFileResult::kProblem;
   }
   return TRecordFileResult::kOk;
+}
+
+int OpenRecordFileForAppend(const std::string& path, std::size_t recordLength) {
+  const std::size_t slash = path.rfind('/');
+  if (slash != std::string::npos && !CreateFolderChain(path.substr(0, slash))) {
+    ReportFileProblem(path, 0);
+    return -1;
+  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    ReportFileProblem(path, 0);
+    return -1;
+  }
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    ReportFileProblem(path, 0);
+    return -1;
+  }
+  if (recordLength == 0 || static_cast<std::size_t>(st.st_size) % recordLength != 0) {
+    close(fd);
+    ReportFileProblem(path, static_cast<std::int64_t>(st.st_size));
+    return -1;
+  }
+  return fd;
 }

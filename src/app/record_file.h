@@ -22,3 +22,10 @@ TRecordFileResult ReadRecordFile(const std::string& path, std::size_t recordLeng
 inline std::size_t RecordCount(const std::string& data, std::size_t recordLength) {
   return recordLength == 0 ? 0 : data.size() / recordLength;
 }
+
+// Opens the file of records of `recordLength` bytes for appending (creating
+// it and its folders): a descriptor opened O_APPEND, or -1 after reporting
+// the file through the file problem report when a folder cannot be made,
+// the file cannot be opened or is not a plain file, or its length is not a
+// whole multiple of the record length (reported with the length).
+int OpenRecordFileForAppend(const std::string& path, std::size_t recordLength);

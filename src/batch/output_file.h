@@ -6,15 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "app/format_text.h"
+
 // The folder stored under `key` in section "OutPut", used as stored (it
 // should end with "/").
 std::string OutputFolder(const char* key);
-
-// Appends printf-formatted text to `text`.
-void AppendFormat(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-// The printf-formatted text.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // `count` copies of `c`.
 inline std::string Repeat(char c, int count) { return std::string(count > 0 ? static_cast<std::size_t>(count) : 0, c); }

@@ -1,20 +1,10 @@
 #include "cli/cli_text.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "app/sjis.h"
 
 void Put(const std::string& sjis) { PutSjis(stdout, sjis); }
-
-std::string Printf(const char* format, ...) {
-  char buffer[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
 
 std::string Column(const std::string& text, int width) {
   std::string cut = SjisCut(text, static_cast<std::size_t>(width));

@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "app/format_text.h"
+
 // Writes a Shift-JIS text to stdout (as UTF-8).
 void Put(const std::string& sjis);
-
-// printf into a string (at most 511 bytes).
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // `text` cut to `width` bytes on a character boundary and padded with
 // blanks to it, on the right or (RightColumn) on the left.

@@ -54,7 +54,10 @@ int RunBatch(const std::vector<std::string>& args) {
       if (!ParseDate(args[++i], date)) return UsageError("batch: " + a + " takes a date YYYYMMDD, not \"" + args[i] + "\"");
     } else if (a == "--races") {
       races = true;
-    } else if (races && a.size() == 16 && a[0] != '-') {
+    } else if (races && !a.empty() && a[0] != '-') {
+      if (a.size() != 16 || a.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ") != std::string::npos) {
+        return UsageError("batch: not a race key YYYYMMDDJJKKNNRR: \"" + a + "\"");
+      }
       TRaceID id;
       id.SetRaceKey(std::string_view(a));
       keys.push_back(id);

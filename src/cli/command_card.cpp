@@ -48,30 +48,30 @@ int RunCard(const std::vector<std::string>& args) {
   const double reference = LevelFigure(race);
 
   Put(race.RaceKey() + "  " + race.RaceName() + "  " + race.OddsTimeText() + "\n");
-  Put(Printf("%04d/%02d/%02d", race.Year, race.Month, race.Day) + "(" + race.WeekdayText() + ") " +
+  Put(Format("%04d/%02d/%02d", race.Year, race.Month, race.Day) + "(" + race.WeekdayText() + ") " +
       VenueName(race.Venue, 8) + " " + std::to_string(race.RaceNo) + "R  " + race.GradeLongText() + " " +
       race.AgeClassText() + " " + race.ClassConditionText(0) + " " + race.WeightTypeText() + "  " + race.TrackText() +
       " " + std::to_string(race.Distance()) + "m  " + race.GoingText() +
-      (race.ExpectedPace() > 0 ? Printf("  pace %.4f", race.ExpectedPace()) : std::string()) + "\n\n");
+      (race.ExpectedPace() > 0 ? Format("  pace %.4f", race.ExpectedPace()) : std::string()) + "\n\n");
   Put(SJ("印  番 馬名                 性齢 斤量   騎手       単勝   単勝率  ＳＰ 間隔 脚質  近走ＳＰ          着") + "\n");
-  for (const THorse& h : race.Horses()) {
+  for (THorse& h : race.MutableHorses()) {
     std::string past;
     int shown = 0;
-    for (const THorseInfo55& run : h.PastRuns()) {
+    // The figures are those the scoring computed and kept in the runs.
+    for (THorseInfo55& run : h.MutablePastRuns()) {
       if (shown++ == 5) break;
-      THorseInfo55 copy = run;
-      const double figure = RunFigure(copy, reference);
-      past += figure > 0 ? Printf(" %3.0f", figure) : std::string("   -");
+      const double figure = RunFigure(run, reference);
+      past += figure > 0 ? Format(" %3.0f", figure) : std::string("   -");
     }
     const double odds = h.WinOdds();
     const double score = HorseScore(h, reference);
     const int position = h.Position();
-    Put(h.MarkText() + Printf(" %2d ", h.HorseNo()) + Column(h.HorseName(), 20) + " " + h.SexText() +
-        std::to_string(h.Age()) + " " + Printf("%5s", h.CarriedText().c_str()) + "  " + Column(h.JockeyName(0), 10) +
-        (odds > 0 ? Printf(" %6.1f", std::min(odds, 9999.9)) : std::string("       ")) +
-        Printf("  %5.1f%%", h.WinProbability() * 100) + (score > 0 ? Printf("  %3.0f", score) : std::string("    ")) +
+    Put(h.MarkText() + Format(" %2d ", h.HorseNo()) + Column(h.HorseName(), 20) + " " + h.SexText() +
+        std::to_string(h.Age()) + " " + Format("%5s", h.CarriedText().c_str()) + "  " + Column(h.JockeyName(0), 10) +
+        (odds > 0 ? Format(" %6.1f", std::min(odds, 9999.9)) : std::string("       ")) +
+        Format("  %5.1f%%", h.WinProbability() * 100) + (score > 0 ? Format("  %3.0f", score) : std::string("    ")) +
         " " + Column(RestIntervalText(h.RestDays()), 4) + " " + Column(h.FigureGaugeText(), 5) + " " +
-        Column(past, 20) + (position > 0 ? Printf(" %2d", position) : std::string()) + "\n");
+        Column(past, 20) + (position > 0 ? Format(" %2d", position) : std::string()) + "\n");
   }
   for (int type = 0; type < kBetTypeCount; ++type) {
     const int count = std::min(race.BetCount(type), kShown[type]);
@@ -80,9 +80,9 @@ int RunCard(const std::vector<std::string>& args) {
     for (int n = 0; n < count; ++n) {
       const TBetData bet = race.Bet(type, n);
       const double odds = race.BetOdds(type, n);
-      std::string line = "  " + Column(Combination(bet), 10) + Printf(" %5.1f%%", bet.Value * 100.0);
-      line += odds > 0 ? Printf("  %7.1f  %6.2f", odds, odds * bet.Value) : std::string("        -       -");
-      if (bet.Payout > 0) line += Printf("  %d", bet.Payout);
+      std::string line = "  " + Column(Combination(bet), 10) + Format(" %5.1f%%", bet.Value * 100.0);
+      line += odds > 0 ? Format("  %7.1f  %6.2f", odds, odds * bet.Value) : std::string("        -       -");
+      if (bet.Payout > 0) line += Format("  %d", bet.Payout);
       Put(line + "\n");
     }
   }

@@ -20,7 +20,7 @@ namespace {
 
 std::string MeetingText(const THorseInfo55& run) {
   if (run.Venue >= 1 && run.Venue <= 10) {
-    return Printf("%1d%4s%1X", run.Meeting, VenueName(run.Venue, 4).c_str(), run.MeetingDay);
+    return Format("%1d%4s%1X", run.Meeting, VenueName(run.Venue, 4).c_str(), run.MeetingDay);
   }
   return RightColumn(VenueName(run.Venue, 6), 6);
 }
@@ -44,11 +44,11 @@ std::string MarginColumn(const THorseInfo55& run) {
   if (kind < 6 || kind > 10 || run.TimeDiff() >= 9999) return "";
   const double seconds = std::abs(run.TimeDiff()) / 10.0;
   const int order = run.Arrival() > 0 ? run.Arrival() : run.Position();
-  return order == 1 ? Printf("-%3.1f", seconds) : Printf("%4.1f", seconds);
+  return order == 1 ? Format("-%3.1f", seconds) : Format("%4.1f", seconds);
 }
 
 std::string RunRow(const THorseInfo55& run) {
-  std::string row = Printf("%02d%02d%02d ", run.Year % 100, run.Month, run.Day);
+  std::string row = Format("%02d%02d%02d ", run.Year % 100, run.Month, run.Day);
   row += RightColumn(RestIntervalText(run.Interval()), 4) + " ";
   row += Column(MeetingText(run), 6) + " ";
   row += Column(RaceNameText(run), 8) + " ";
@@ -58,14 +58,14 @@ std::string RunRow(const THorseInfo55& run) {
   row += RightColumn(TwoColumnNumber(field), 2) + " " + RightColumn(TwoColumnNumber(run.HorseNo()), 2) + " " +
          RightColumn(TwoColumnNumber(run.Popularity()), 2) + " ";
   row += RightColumn(run.Position() > 0 ? TwoColumnNumber(run.Position()) : run.AbnormalityText(2), 2) + " ";
-  row += run.Track() >= 0 ? Printf("%2s%4d", run.TrackLetter(true).c_str(), run.Distance()) : std::string(6, ' ');
+  row += run.Track() >= 0 ? Format("%2s%4d", run.TrackLetter(true).c_str(), run.Distance()) : std::string(6, ' ');
   row += " " + RightColumn(run.GoingText(), 2) + " ";
-  row += run.Time() > 0 ? Printf("%1d.%04.1f", run.Time() / 600, (run.Time() % 600) / 10.0) : std::string(6, ' ');
+  row += run.Time() > 0 ? Format("%1d.%04.1f", run.Time() / 600, (run.Time() % 600) / 10.0) : std::string(6, ' ');
   row += " " + RightColumn(MarginColumn(run), 4) + " ";
   const int last = run.LastFurlongs(3);
-  row += last > 0 && run.SurfaceKind() != 3 ? Printf("%4.1f", last / 10.0) : std::string(4, ' ');
+  row += last > 0 && run.SurfaceKind() != 3 ? Format("%4.1f", last / 10.0) : std::string(4, ' ');
   row += " " + RightColumn(run.PositionGaugeText(), 5) + " ";
-  row += run.BodyWeight() > 0 ? Printf("%4d", run.BodyWeight()) : std::string(4, ' ');
+  row += run.BodyWeight() > 0 ? Format("%4d", run.BodyWeight()) : std::string(4, ' ');
   return row;
 }
 
@@ -92,7 +92,7 @@ int RunHorse(const std::vector<std::string>& args) {
   const THorse::THorse_Data& d = horse.Data();
 
   std::string age = horse.AgeIn(CurrentYear()) > 0 ? std::to_string(horse.AgeIn(CurrentYear())) : "";
-  Put(Printf("%010d  ", horse.HorseID()) + horse.HorseName() + " " + horse.HorseMarkText() + " " +
+  Put(Format("%010d  ", horse.HorseID()) + horse.HorseName() + " " + horse.HorseMarkText() + " " +
       horse.SexText() + age + "  " + d.KanaName + "  " + d.LatinName + "\n");
   Put(SJ("父　：") + horse.AncestorName(0) + "\n");
   Put(SJ("母　：") + horse.AncestorName(1) + "\n");
@@ -100,9 +100,9 @@ int RunHorse(const std::vector<std::string>& args) {
   Put(SJ("母母：") + horse.AncestorName(5) + "\n");
   std::string birth;
   if (d.BirthDate > 0) {
-    birth = Printf("%4d", d.BirthDate / 10000) + SJ("年");
+    birth = Format("%4d", d.BirthDate / 10000) + SJ("年");
     if (d.BirthDate % 10000 > 0) {
-      birth += Printf("%2d", d.BirthDate / 100 % 100) + SJ("月") + Printf("%2d", d.BirthDate % 100) + SJ("日");
+      birth += Format("%2d", d.BirthDate / 100 % 100) + SJ("月") + Format("%2d", d.BirthDate % 100) + SJ("日");
     }
   }
   Put(SJ("生年月日：") + birth + "  " + SJ("毛色：") + horse.CoatText() + "  " + SJ("産地：") + d.Area + "\n");
@@ -111,8 +111,8 @@ int RunHorse(const std::vector<std::string>& args) {
   Put(SJ("馬主　：") + horse.OwnerName() + "\n");
   const char* const kinds[3] = {"本賞金", "付加賞金", "収得賞金"};
   for (int kind = 0; kind < 3; ++kind) {
-    Put(RightColumn(Utf8ToSjis(kinds[kind]), 8) + SJ("：平地：") + Printf("%7d", horse.PrizeSum(kind, 0) / 100) +
-        SJ("万円 障害：") + Printf("%7d", horse.PrizeSum(kind, 1) / 100) + SJ("万円") + "\n");
+    Put(RightColumn(Utf8ToSjis(kinds[kind]), 8) + SJ("：平地：") + Format("%7d", horse.PrizeSum(kind, 0) / 100) +
+        SJ("万円 障害：") + Format("%7d", horse.PrizeSum(kind, 1) / 100) + SJ("万円") + "\n");
   }
   Put("\n" + SJ("年月日 間隔 開催   競走名   斤量 騎手     調教師   頭 馬 人 着 コース 状 タイム 着差 上り 脚質  体重") + "\n");
   for (const THorseInfo55& run : horse.PastRuns()) Put(RunRow(run) + "\n");

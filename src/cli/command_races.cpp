@@ -29,7 +29,7 @@ bool ParseInt(const std::string& text, int& value) {
 // "m:ss.s" of a time in tenths.
 std::string TimeText(int tenths) {
   if (tenths <= 0) return "";
-  return Printf("%d:%02d.%d", tenths / 600, (tenths / 10) % 60, tenths % 10);
+  return Format("%d:%02d.%d", tenths / 600, (tenths / 10) % 60, tenths % 10);
 }
 
 const char* const kBetNames[8] = {"単勝", "複勝", "枠連", "馬連", "ワイド", "馬単", "３連複", "３連単"};
@@ -62,7 +62,7 @@ int RunRaces(const std::vector<std::string>& args) {
   std::vector<TKeyInfo> keys = ListKeys(kind, region);
   if (key == 0) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
-      Put(Printf("%4zu  ", i + 1) + keys[i].Label(true) + "\n");
+      Put(Format("%4zu  ", i + 1) + keys[i].Label(true) + "\n");
     }
     if (keys.empty()) std::fprintf(stderr, "no keys of kind %d in the database\n", kind);
     return 0;
@@ -95,31 +95,31 @@ int RunRace(const std::vector<std::string>& args) {
     return 1;
   }
   Put(race.RaceKey() + "  " + race.RaceName() + "\n");
-  Put(Printf("%04d/%02d/%02d", race.Year, race.Month, race.Day) + "(" + race.WeekdayText() + ") " +
+  Put(Format("%04d/%02d/%02d", race.Year, race.Month, race.Day) + "(" + race.WeekdayText() + ") " +
       VenueName(race.Venue, 8) + " " + std::to_string(race.Meeting) + SJ("回") + std::to_string(race.MeetingDay) +
       SJ("日") + " " + std::to_string(race.RaceNo) + "R  " + race.GradeLongText() + " " + race.AgeClassText() +
       " " + race.ClassConditionText(0) + " " + race.SymbolText() + " " + race.WeightTypeText() + "\n");
   Put(race.TrackText() + " " + std::to_string(race.Distance()) + "m  " + race.WeatherText() + " " + race.GoingText() +
-      Printf("  %02d:%02d", race.StartTime() / 100, race.StartTime() % 100) +
-      Printf("  registered %d, started %d, finished %d", race.Registered(), race.Starters(), race.Finishers()) + "\n");
+      Format("  %02d:%02d", race.StartTime() / 100, race.StartTime() % 100) +
+      Format("  registered %d, started %d, finished %d", race.Registered(), race.Starters(), race.Finishers()) + "\n");
   Put(SJ(" 着 枠 馬番 馬名                 性齢 斤量   騎手         調教師       馬体重 タイム   着差   通過         上り  単勝  人気") +
       "\n");
   std::vector<TResultInfo> runners = race.Runners();
   std::stable_sort(runners.begin(), runners.end(), HorseNumberLess);
   for (const TResultInfo& r : runners) {
-    std::string position = r.Position() > 0 ? Printf("%3d", r.Position()) : Printf("%3s", r.AbnormalityText(4).c_str());
+    std::string position = r.Position() > 0 ? Format("%3d", r.Position()) : Format("%3s", r.AbnormalityText(4).c_str());
     std::string corners;
     for (int c = 0; c < 4; ++c) {
       if (r.Corner(c) > 0) corners += (corners.empty() ? "" : "-") + std::to_string(r.Corner(c));
     }
-    std::string last = r.LastFurlongs(0) > 0 ? Printf("%d.%d", r.LastFurlongs(0) / 10, r.LastFurlongs(0) % 10) : "";
-    std::string odds = r.Odds() > 0 ? Printf("%d.%d", r.Odds() / 10, r.Odds() % 10) : "";
-    Put(position + Printf(" %2d %4d ", r.Frame(), r.HorseNo()) + Printf("%-20s", r.HorseName().c_str()) + " " +
-        r.SexText() + std::to_string(r.Age()) + " " + Printf("%5s", r.CarriedText().c_str()) + "  " +
-        Printf("%-12s", r.JockeyName(0).c_str()) + " " + Printf("%-12s", r.TrainerName(0).c_str()) + " " +
-        Printf("%5d", r.BodyWeight()) + "  " + Printf("%-7s", TimeText(r.Time()).c_str()) + " " +
-        Printf("%-6s", r.MarginText().c_str()) + " " + Printf("%-12s", corners.c_str()) + " " +
-        Printf("%5s", last.c_str()) + " " + Printf("%5s", odds.c_str()) + " " + Printf("%4d", r.Popularity()) + "\n");
+    std::string last = r.LastFurlongs(0) > 0 ? Format("%d.%d", r.LastFurlongs(0) / 10, r.LastFurlongs(0) % 10) : "";
+    std::string odds = r.Odds() > 0 ? Format("%d.%d", r.Odds() / 10, r.Odds() % 10) : "";
+    Put(position + Format(" %2d %4d ", r.Frame(), r.HorseNo()) + Format("%-20s", r.HorseName().c_str()) + " " +
+        r.SexText() + std::to_string(r.Age()) + " " + Format("%5s", r.CarriedText().c_str()) + "  " +
+        Format("%-12s", r.JockeyName(0).c_str()) + " " + Format("%-12s", r.TrainerName(0).c_str()) + " " +
+        Format("%5d", r.BodyWeight()) + "  " + Format("%-7s", TimeText(r.Time()).c_str()) + " " +
+        Format("%-6s", r.MarginText().c_str()) + " " + Format("%-12s", corners.c_str()) + " " +
+        Format("%5s", last.c_str()) + " " + Format("%5s", odds.c_str()) + " " + Format("%4d", r.Popularity()) + "\n");
   }
   if (!race.Payouts().empty()) {
     Put(SJ("払戻") + "\n");
@@ -131,7 +131,7 @@ int RunRace(const std::vector<std::string>& args) {
         numbers += std::to_string(pay.No[static_cast<std::size_t>(i)]);
       }
       Put(Utf8ToSjis(std::string("  ") + kBetNames[pay.Type & 7] + " ") + Utf8ToSjis(numbers) +
-          Printf("  %d", pay.Payout) + SJ("円") + "\n");
+          Format("  %d", pay.Payout) + SJ("円") + "\n");
     }
   }
   return 0;

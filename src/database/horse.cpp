@@ -16,10 +16,9 @@
 #include "database/race_cache.h"
 #include "database/race_reader.h"
 #include "database/race_texts.h"
+#include "database/record_fields.h"
 
 namespace {
-
-int Number(const char* record, jv::TField field) { return ParseFixedField(record + field.offset, field.length); }
 
 const std::string& EmptyText() {
   static const std::string empty;

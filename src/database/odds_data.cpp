@@ -7,6 +7,7 @@
 
 #include "app/fixed_field.h"
 #include "database/jv_records.h"
+#include "database/record_fields.h"
 
 namespace {
 
@@ -27,24 +28,9 @@ std::int64_t YearRule(std::int64_t g, std::int64_t s, std::int64_t votes, int ye
 
 bool Fits(std::string_view record, int length) { return record.size() >= static_cast<std::size_t>(length); }
 
-int Number(std::string_view record, jv::TField f) { return ParseFixedField(record.data() + f.offset, f.length); }
-
-// A vote count (up to 11 digits, beyond 32 bits), read like ParseFixedField.
+// A vote count (up to 11 digits, beyond 32 bits).
 std::int64_t VoteCount(std::string_view record, jv::TField f) {
-  std::int64_t value = 0;
-  bool negative = false;
-  for (int i = 0; i < f.length; ++i) {
-    char c = record[static_cast<std::size_t>(f.offset + i)];
-    value *= 10;
-    if (c >= '1' && c <= '9') {
-      value += c - '0';
-    } else if (c >= 'A' && c <= 'Z') {
-      value += c - 55;
-    } else if (c == '-') {
-      negative = true;
-    }
-  }
-  return negative ? -value : value;
+  return ParseFixedFieldWide(record.data() + f.offset, f.length);
 }
 
 bool Flag(std::string_view record, int offset) { return record[static_cast<std::size_t>(offset)] == '1'; }

@@ -9,12 +9,9 @@
 #include "app/fixed_field.h"
 #include "app/program_folder.h"
 #include "app/sjis.h"
+#include "database/record_fields.h"
 
 namespace {
-
-int Number(const char* record, jv::TField field) {
-  return ParseFixedField(record + field.offset, field.length);
-}
 
 // A field too wide for 32 bits (money: 10 digits), read by the same rule as
 // ParseFixedField in two parts: the last nine characters and the rest.

@@ -10,16 +10,13 @@
 #include "database/jv_records.h"
 #include "database/race_codes.h"
 #include "database/race_reader.h"
+#include "database/record_fields.h"
 
 TCacheList* _CacheList = nullptr;
 
 namespace {
 
 int Number(const char* record, jv::TField f) { return ParseFixedField(record + f.offset, f.length); }
-
-int NumberInRange(const char* record, jv::TField f, int maximum) {
-  return ParseFixedFieldInRange(record + f.offset, f.length, maximum);
-}
 
 bool RaceKeyEquals(const char* record, const std::string& key) {
   return key.compare(0, jv::race_key::kLength, record + jv::kRaceKey.offset, jv::race_key::kLength) == 0;

@@ -1,25 +1,12 @@
 #include "database/race_list_row.h"
 
-#include <cstdarg>
 #include <cstdio>
 
+#include "app/format_text.h"
 #include "app/number_text.h"
 #include "app/sjis.h"
 #include "database/venue_table.h"
 
-namespace {
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-  char buffer[256];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  return buffer;
-}
-
-}  // namespace
 
 const std::array<std::string, kRaceListColumns>& RaceListCaptions() {
   static const std::array<std::string, kRaceListColumns> captions = {

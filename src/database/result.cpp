@@ -9,20 +9,9 @@
 #include "database/jv_records.h"
 #include "database/race_codes.h"
 #include "database/race_name.h"
+#include "database/record_fields.h"
 
 namespace {
-
-int Number(const char* record, jv::TField field) {
-  return ParseFixedField(record + field.offset, field.length);
-}
-
-int NumberInRange(const char* record, jv::TField field, int maximum) {
-  return ParseFixedFieldInRange(record + field.offset, field.length, maximum);
-}
-
-std::string Text(const char* record, jv::TField field) {
-  return SqueezeBlanks(record + field.offset, field.length);
-}
 
 template <std::size_t N>
 int Element(const std::array<int, N>& values, int i) {

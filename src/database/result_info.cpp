@@ -8,20 +8,9 @@
 #include "database/jv_records.h"
 #include "database/person_master_data.h"
 #include "database/race_codes.h"
+#include "database/record_fields.h"
 
 namespace {
-
-int Number(const char* record, jv::TField field) {
-  return ParseFixedField(record + field.offset, field.length);
-}
-
-int NumberInRange(const char* record, jv::TField field, int maximum) {
-  return ParseFixedFieldInRange(record + field.offset, field.length, maximum);
-}
-
-std::string Text(const char* record, jv::TField field) {
-  return SqueezeBlanks(record + field.offset, field.length);
-}
 
 const TPersonData& EmptyPerson() {
   static const TPersonData empty;

@@ -245,24 +245,8 @@ bool MarkYear(const char* folder, int year) {
 // Appends whole entries to a file, after checking that it holds whole
 // entries; flushed to disk before it returns. Reports any problem.
 bool AppendEntries(const std::string& path, const std::string& data, std::size_t entryLength) {
-  std::size_t slash = path.rfind('/');
-  if (slash != std::string::npos && !CreateFolderChain(path.substr(0, slash))) {
-    ReportFileProblem(path, 0);
-    return false;
-  }
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    ReportFileProblem(path, 0);
-    return false;
-  }
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      static_cast<std::size_t>(st.st_size) % entryLength != 0) {
-    std::int64_t size = fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : 0;
-    close(fd);
-    ReportFileProblem(path, size);
-    return false;
-  }
+  const int fd = OpenRecordFileForAppend(path, entryLength);
+  if (fd < 0) return false;
   const char* p = data.data();
   std::size_t left = data.size();
   bool ok = true;

@@ -9,6 +9,7 @@
 
 #include "app/file_io.h"
 #include "app/file_problem.h"
+#include "app/record_file.h"
 
 TStaging::~TStaging() { Close(); }
 
@@ -22,27 +23,8 @@ void TStaging::Close() {
 bool TStaging::Open(const TRecordKind& kind, int number) {
   Close();
   std::string path = StagingFilePath(kind, number);
-  std::size_t slash = path.rfind('/');
-  if (slash != std::string::npos && !CreateFolderChain(path.substr(0, slash))) {
-    ReportFileProblem(path, 0);
-    return false;
-  }
-  int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    ReportFileProblem(path, 0);
-    return false;
-  }
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    ReportFileProblem(path, 0);
-    return false;
-  }
-  if (st.st_size % kind.length != 0) {
-    close(fd);
-    ReportFileProblem(path, static_cast<std::int64_t>(st.st_size));
-    return false;
-  }
+  const int fd = OpenRecordFileForAppend(path, static_cast<std::size_t>(kind.length));
+  if (fd < 0) return false;
   fd_ = fd;
   kind_ = &kind;
   number_ = number;

@@ -14,8 +14,7 @@
 #include "app/sjis.h"
 #include "gui/main_window.h"
 #include "gui_test_support.h"
-#include "import/jvlink_settings.h"
-#include "sample/sample_generate.h"
+#include "support/sample_database.h"
 #include "support/temp_home.h"
 
 namespace {
@@ -24,14 +23,7 @@ TEST(GuiSetup, FullSetupFromTheMenuFillsTheDatabaseAndKeepsTheTimestamp) {
   EnsureGuiApplication();
   TTempHome home;
   TGuiFrontEnd front;
-  sample::TSampleOptions options;
-  options.outFolder = home.path() + "JVFEED";
-  options.fromYear = 2024;
-  options.toYear = 2024;
-  options.seed = 3;
-  options.scale = 0.03;
-  sample::GenerateSample(options);
-  WriteJVLinkSetting(jvlink_ini::kServiceKey, "TESTKEY");
+  WriteSampleFeed(home.path(), 2024, 2024, 3, 0.03);
 
   auto form = std::make_unique<TMainForm>();
   form->show();

@@ -10,10 +10,9 @@
 #include "app/file_io.h"
 #include "database/jv_records.h"
 #include "import/import_run.h"
-#include "import/jvlink_settings.h"
 #include "import/local_jvlink.h"
-#include "sample/sample_generate.h"
 #include "support/recording_front_end.h"
+#include "support/sample_database.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;
@@ -44,14 +43,7 @@ TEST(ImportSample, AFullSetupBuildsAWholeSortedDatabaseWhoseIndexesAgree) {
   TTempHome home;
   TRecordingFrontEnd front;
   CreateProcessObjects();
-  sample::TSampleOptions options;
-  options.outFolder = home.path() + "JVFEED";
-  options.fromYear = 2025;
-  options.toYear = 2025;
-  options.seed = 11;
-  options.scale = 0.03;
-  sample::GenerateSample(options);
-  WriteJVLinkSetting(jvlink_ini::kServiceKey, "TESTKEY1");
+  WriteSampleFeed(home.path(), 2025, 2025, 11, 0.03);
   {
     TLocalJVLink jvlink;
     TRecordingRunView view;

@@ -28,14 +28,7 @@ void BuildDatabase(const std::string& target) {
   TTempHome home;
   TRecordingFrontEnd front;
   CreateProcessObjects();
-  sample::TSampleOptions options;
-  options.outFolder = home.path() + "JVFEED";
-  options.fromYear = 2023;
-  options.toYear = 2024;
-  options.seed = 5;
-  options.scale = 0.08;
-  sample::GenerateSample(options);
-  WriteJVLinkSetting(jvlink_ini::kServiceKey, "TESTKEY1");
+  WriteSampleFeed(home.path(), 2023, 2024, 5, 0.08);
   {
     TLocalJVLink jvlink;
     TRecordingRunView view;
@@ -47,6 +40,17 @@ void BuildDatabase(const std::string& target) {
 }
 
 }  // namespace
+
+void WriteSampleFeed(const std::string& home, int fromYear, int toYear, std::uint64_t seed, double scale) {
+  sample::TSampleOptions options;
+  options.outFolder = home + "JVFEED";
+  options.fromYear = fromYear;
+  options.toYear = toYear;
+  options.seed = seed;
+  options.scale = scale;
+  sample::GenerateSample(options);
+  WriteJVLinkSetting(jvlink_ini::kServiceKey, "TESTKEY1");
+}
 
 void CopySampleDatabase(const std::string& home) {
   // One database for every test program of a build: it is named after the
